@@ -58,6 +58,12 @@ winenv_init_prefix() {
   # A crash must end the process, not open the debugger's dialog and wait.
   WINEPREFIX=$dir "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   WINEPREFIX=$dir wineserver -w
+  # Wine links the user's Desktop, Documents, ... to the Linux home folder: make them folders of
+  # the prefix, so that what a program puts on its desktop stays inside the throw-away prefix.
+  local link
+  for link in "$dir"/drive_c/users/*/*; do
+    if [ -L "$link" ]; then rm -f "$link"; mkdir -p "$link"; fi
+  done
 }
 
 winenv_start() {
