@@ -191,3 +191,97 @@ scenario_links_open_in_browser() {
   e2e_check "agreement text" bash -c "sed -n 3p <<<'$urls' | grep -qE '^http://[^/]+/thread-5038-1-1.html\$'"
   e2e_check "the page stays open" still_running
 }
+
+# ---- faults survived, nothing lost ------------------------------------------------------------------
+
+# A box with the error icon that names what failed; its caption is "错误". Prints the box's text.
+failure_box_shown() { e2e_wait_box "错误" 20; }
+
+scenario_fault_install_dir_is_a_file() {
+  # A file stands where the install directory should be: neither payload can be written.
+  mkdir -p "$(e2e_c 'C:\Program Files')"
+  echo "not a directory" > "$(e2e_c "$INSTALL")"
+  e2e_launch "$WIZARD" || return
+  to_follow
+  click "$INSTALL_FOLLOW"
+  e2e_check "the user is told that the install failed" failure_box_shown
+  e2e_key Return
+  e2e_check "the file in the way is untouched" bash -c "[ \"\$(cat '$(e2e_c "$INSTALL")')\" = 'not a directory' ]"
+  e2e_check "the wizard goes on running" still_running
+}
+
+scenario_fault_payload_held_open() {
+  # Another process holds an old Brindlowen.exe open with no sharing.
+  local dir; dir=$(e2e_c "$INSTALL"); mkdir -p "$dir"
+  echo "old application" > "$dir/Brindlowen.exe"
+  "$WINE" "$HOLDFILE" 'C:\Program Files\zavrin\Brindlowen.exe' > "$E2E_DIR/hold.out" 2>/dev/null &
+  local holder=$!
+  for _ in $(seq 1 50); do grep -q holding "$E2E_DIR/hold.out" 2>/dev/null && break; sleep 0.1; done
+  e2e_launch "$WIZARD" || return
+  to_follow
+  click "$INSTALL_FOLLOW"
+  e2e_check "the user is told that the install failed" failure_box_shown
+  e2e_key Return
+  touch "$dir/Brindlowen.exe.release"; wait "$holder" 2>/dev/null
+  e2e_check "the old file is intact" bash -c "[ \"\$(cat '$dir/Brindlowen.exe')\" = 'old application' ]"
+  e2e_check "uninst.exe was still written" same_file "$dir/uninst.exe" "$UNINST_PAYLOAD"
+  e2e_check "no half-written file left" no_temp_files
+}
+
+scenario_fault_startmenu_keeps_user_files() {
+  local sm; sm=$(e2e_c "$STARTMENU"); mkdir -p "$sm"
+  echo "mine" > "$sm/notes.txt"
+  e2e_launch "$WIZARD" || return
+  to_progress
+  click "$FINISH"
+  e2e_wait_exit 60
+  e2e_check "exit code 0 (got $E2E_EXIT)" exit_code_is 0
+  e2e_check "the user's file survives untouched" bash -c "[ \"\$(cat '$sm/notes.txt')\" = mine ]"
+  e2e_check "Start-menu copy made" has_startmenu_copy
+}
+
+scenario_fault_second_run_replaces_install() {
+  e2e_launch "$WIZARD" || return
+  to_progress; click "$FINISH"; e2e_wait_exit 60
+  # Spoil what the first run left, then run again.
+  echo "spoilt" > "$(e2e_c "$INSTALL\\Brindlowen.exe")"
+  "$WINE" reg add "$KEY" /v DisplayName /t REG_SZ /d spoilt /f >/dev/null 2>&1
+  e2e_launch "$WIZARD" || return
+  to_progress; click "$FINISH"; e2e_wait_exit 60
+  e2e_check "second run exit code 0 (got $E2E_EXIT)" exit_code_is 0
+  check_full_install
+}
+
+make_big_tree() {  # a tree under the install directory that takes the copy a while
+  local dir; dir=$(e2e_c "$INSTALL"); mkdir -p "$dir"
+  local d f
+  for d in $(seq 1 150); do
+    mkdir -p "$dir/data/d$d"
+    for f in 1 2 3 4; do head -c 20000 /dev/zero > "$dir/data/d$d/f$f.bin"; done
+  done
+}
+
+scenario_fault_finish_pressed_twenty_times() {
+  make_big_tree
+  e2e_launch "$WIZARD" || return
+  to_progress
+  xdotool mousemove $((E2E_ORIGIN_X + 427)) $((E2E_ORIGIN_Y + 221)) click --repeat 20 --delay 40 1
+  e2e_wait_exit 180
+  e2e_check "exit code 0 after 20 presses (got $E2E_EXIT)" exit_code_is 0
+  e2e_check "one complete copy of the tree" bash -c "diff -r '$(e2e_c "$INSTALL")' '$(e2e_c "$STARTMENU")' >/dev/null"
+  e2e_check "no nested copy inside the target" bash -c "! [ -e '$(e2e_c "$STARTMENU")/zavrin' ]"
+}
+
+scenario_fault_altf4_during_copy() {
+  make_big_tree
+  e2e_launch "$WIZARD" || return
+  to_progress
+  click "$FINISH"
+  xdotool key alt+F4
+  e2e_wait_exit 180
+  e2e_check "exit code 0 (got $E2E_EXIT)" exit_code_is 0
+  # Every file that reached the Start-menu folder is whole.
+  e2e_check "no half-written file in the copy" bash -c "
+    cd '$(e2e_c "$STARTMENU")' 2>/dev/null || exit 0
+    find . -type f | while read -r f; do cmp -s \"\$f\" '$(e2e_c "$INSTALL")/'\"\$f\" || exit 1; done"
+}
