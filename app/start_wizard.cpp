@@ -10,9 +10,11 @@ namespace app {
 
 int StartWizard() {
     gui::InitializeLayer();
-    if (!gui::SetPageTable(pages::ProgramPages())) host::FatalError("载入窗口模板数据段出错!");
+    if (!gui::SetPageTable(pages::ProgramPages()))
+        host::FatalError("载入窗口模板数据段出错!");
     gui::SetCleanupRoutine(ReleaseSharedState);
-    if (!gui::LoadPage(gui::Page::Welcome)) host::FatalError("载入启动窗口失败");
+    if (!gui::LoadPage(gui::Page::Welcome))
+        host::FatalError("载入启动窗口失败");
     gui::RunEventLoop();
     return 0;
 }

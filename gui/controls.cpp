@@ -45,12 +45,15 @@ COLORREF PictureBackColour(const pages::ControlDefinition& def) {
 bool BuildControl(OpenPage& page, const pages::ControlDefinition& def) {
     const WindowShape shape = ShapeOf(def);
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | shape.style;
-    if (def.disabled) style |= WS_DISABLED;
-    if (def.tabStop) style |= WS_TABSTOP;
+    if (def.disabled)
+        style |= WS_DISABLED;
+    if (def.tabStop)
+        style |= WS_TABSTOP;
     const std::wstring text = DisplayText(def.text);
     HWND hwnd = CreateWindowExW(shape.exStyle, shape.className, text.c_str(), style, def.left, def.top, def.width,
                                 def.height, page.hwnd, nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (!hwnd) return false;
+    if (!hwnd)
+        return false;
     // Each control goes below the ones built before it: the first one listed is the top-most.
     SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
 

@@ -30,8 +30,10 @@ void RememberCheckedAtPress(HWND hwnd) {
 void BeforeDispatch(const MSG& msg) {
     if (msg.message == WM_LBUTTONDOWN) {
         const ControlState* control = ControlOfWindow(msg.hwnd);
-        if (!control || !IsWindowEnabled(msg.hwnd)) return;
-        if (control->def->leftButtonDown) control->def->leftButtonDown();
+        if (!control || !IsWindowEnabled(msg.hwnd))
+            return;
+        if (control->def->leftButtonDown)
+            control->def->leftButtonDown();
         // The handler may have closed or rebuilt the page: look the control up again. Its state
         // is taken after the handler so that only the click itself counts as a change.
         RememberCheckedAtPress(msg.hwnd);
@@ -44,13 +46,16 @@ void BeforeDispatch(const MSG& msg) {
 // The check box toggles when the click is completed, on release inside it; its mouse capture
 // brings the release to it also when it happens outside, and then the state is unchanged.
 void AfterDispatch(const MSG& msg) {
-    if (msg.message != WM_LBUTTONUP) return;
+    if (msg.message != WM_LBUTTONUP)
+        return;
     ControlState* control = ControlOfWindow(msg.hwnd);
-    if (!control || !IsCheckBox(*control) || control->checkedAtPress < 0) return;
+    if (!control || !IsCheckBox(*control) || control->checkedAtPress < 0)
+        return;
     const int before = control->checkedAtPress;
     control->checkedAtPress = -1;
     const int now = static_cast<int>(SendMessageW(msg.hwnd, BM_GETCHECK, 0, 0));
-    if (now != before && control->def->clickChanged) control->def->clickChanged();
+    if (now != before && control->def->clickChanged)
+        control->def->clickChanged();
 }
 
 }  // namespace
@@ -67,12 +72,14 @@ void RouteAndDispatch(MSG& msg) {
 }
 
 int RunEventLoop() {
-    if (!AnyPageOpen()) return 0;
+    if (!AnyPageOpen())
+        return 0;
     g_loopRunning = true;
     MSG msg;
     BOOL got;
     while ((got = GetMessageW(&msg, nullptr, 0, 0)) != 0) {
-        if (got == -1) break;
+        if (got == -1)
+            break;
         RouteAndDispatch(msg);
     }
     g_loopRunning = false;

@@ -23,7 +23,8 @@ std::string ExecutableDirectory() {
     std::string path(MAX_PATH, '\0');
     for (;;) {
         const DWORD length = GetModuleFileNameA(nullptr, &path[0], static_cast<DWORD>(path.size()));
-        if (length == 0) return std::string();
+        if (length == 0)
+            return std::string();
         if (length < path.size()) {
             path.resize(length);
             break;
@@ -37,9 +38,11 @@ std::string ExecutableDirectory() {
 }  // namespace
 
 void InitializeLayer() {
-    if (!g_oleInitialized) g_oleInitialized = SUCCEEDED(OleInitialize(nullptr));
+    if (!g_oleInitialized)
+        g_oleInitialized = SUCCEEDED(OleInitialize(nullptr));
     const std::string directory = ExecutableDirectory();
-    if (!directory.empty()) SetCurrentDirectoryA(directory.c_str());
+    if (!directory.empty())
+        SetCurrentDirectoryA(directory.c_str());
     RegisterWindowClasses();
 }
 

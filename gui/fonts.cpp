@@ -15,7 +15,8 @@ HFONT MakeYaHei() {
 
 HFONT MakeDefaultGui() {
     LOGFONTW font = {};
-    if (!GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font)) return nullptr;
+    if (!GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font))
+        return nullptr;
     font.lfCharSet = GB2312_CHARSET;
     return CreateFontIndirectW(&font);
 }
@@ -23,16 +24,20 @@ HFONT MakeDefaultGui() {
 
 HFONT FontFor(pages::Font font) {
     if (font == pages::Font::YaHei) {
-        if (!g_yaHei) g_yaHei = MakeYaHei();
+        if (!g_yaHei)
+            g_yaHei = MakeYaHei();
         return g_yaHei;
     }
-    if (!g_defaultGui) g_defaultGui = MakeDefaultGui();
+    if (!g_defaultGui)
+        g_defaultGui = MakeDefaultGui();
     return g_defaultGui ? g_defaultGui : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
 void ReleaseFonts() {
-    if (g_yaHei) DeleteObject(g_yaHei);
-    if (g_defaultGui) DeleteObject(g_defaultGui);
+    if (g_yaHei)
+        DeleteObject(g_yaHei);
+    if (g_defaultGui)
+        DeleteObject(g_defaultGui);
     g_yaHei = g_defaultGui = nullptr;
 }
 

@@ -14,7 +14,8 @@ namespace host {
 
 Text Text::Copy(const char* bytes, std::size_t size) {
     Text text = AllocateText(size);
-    if (size) std::memcpy(text.data_, bytes, size);
+    if (size)
+        std::memcpy(text.data_, bytes, size);
     return text;
 }
 

@@ -13,17 +13,23 @@ std::vector<std::unique_ptr<OpenPage>> g_open;
 bool SetPageTable(const pages::PageTable& table) {
     bool any = false;
     for (const pages::PageDefinition* def : table) {
-        if (!def) continue;
+        if (!def)
+            continue;
         any = true;
-        if (def->width <= 0 || def->height <= 0) return false;
-        if (def->controlCount && !def->controls) return false;
+        if (def->width <= 0 || def->height <= 0)
+            return false;
+        if (def->controlCount && !def->controls)
+            return false;
         for (std::size_t i = 0; i < def->controlCount; ++i) {
             const char* name = def->controls[i].name;
-            if (!name || !*name) return false;
-            if (ControlIndex(*def, name) != static_cast<int>(i)) return false;
+            if (!name || !*name)
+                return false;
+            if (ControlIndex(*def, name) != static_cast<int>(i))
+                return false;
         }
     }
-    if (!any) return false;
+    if (!any)
+        return false;
     g_table = table;
     return true;
 }
@@ -35,31 +41,37 @@ const pages::PageDefinition* DefinitionOf(Page page) {
 
 int ControlIndex(const pages::PageDefinition& def, const char* name) {
     for (std::size_t i = 0; i < def.controlCount; ++i) {
-        if (std::strcmp(def.controls[i].name, name) == 0) return static_cast<int>(i);
+        if (std::strcmp(def.controls[i].name, name) == 0)
+            return static_cast<int>(i);
     }
     return -1;
 }
 
 OpenPage* FindOpenPage(Page page) {
     for (auto& open : g_open) {
-        if (open->id == page) return open.get();
+        if (open->id == page)
+            return open.get();
     }
     return nullptr;
 }
 
 OpenPage* PageOfWindow(HWND hwnd) {
-    if (!hwnd) return nullptr;
+    if (!hwnd)
+        return nullptr;
     for (auto& open : g_open) {
-        if (open->hwnd == hwnd) return open.get();
+        if (open->hwnd == hwnd)
+            return open.get();
     }
     return nullptr;
 }
 
 ControlState* ControlOfWindow(HWND hwnd) {
-    if (!hwnd) return nullptr;
+    if (!hwnd)
+        return nullptr;
     for (auto& open : g_open) {
         for (auto& control : open->controls) {
-            if (control.hwnd == hwnd) return &control;
+            if (control.hwnd == hwnd)
+                return &control;
         }
     }
     return nullptr;
@@ -86,11 +98,13 @@ bool AnyPageOpen() {
 void ReleasePageResources(OpenPage& page) {
     for (auto& control : page.controls) {
         FreePicture(control.picture);
-        if (control.ownsBrush && control.backBrush) DeleteObject(control.backBrush);
+        if (control.ownsBrush && control.backBrush)
+            DeleteObject(control.backBrush);
         control.backBrush = nullptr;
     }
     FreePicture(page.background);
-    if (page.backBrush) DeleteObject(page.backBrush);
+    if (page.backBrush)
+        DeleteObject(page.backBrush);
     page.backBrush = nullptr;
 }
 

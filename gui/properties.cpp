@@ -29,15 +29,18 @@ bool NeedsOpenPage(Property property) {
 Target Resolve(Page page, const char* control, bool needsOpenPage) {
     Target target;
     target.def = DefinitionOf(page);
-    if (!target.def) host::FatalError("未载入欲访问窗口组件所在的窗口");
+    if (!target.def)
+        host::FatalError("未载入欲访问窗口组件所在的窗口");
     int index = -1;
     if (control && *control) {
         index = ControlIndex(*target.def, control);
-        if (index < 0) host::FatalError("指定窗口或窗口组件不存在或尚未载入");
+        if (index < 0)
+            host::FatalError("指定窗口或窗口组件不存在或尚未载入");
         target.control = &target.def->controls[index];
     }
     target.open = FindOpenPage(page);
-    if (!target.open && needsOpenPage) host::FatalError("指定窗口尚未载入");
+    if (!target.open && needsOpenPage)
+        host::FatalError("指定窗口尚未载入");
     if (target.open) {
         if (index < 0) {
             target.hwnd = target.open->hwnd;
@@ -61,7 +64,8 @@ bool IsCheckBox(const Target& t) {
 RECT PlacedRect(HWND hwnd) {
     RECT rect;
     GetWindowRect(hwnd, &rect);
-    if (HWND parent = GetParent(hwnd)) MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
+    if (HWND parent = GetParent(hwnd))
+        MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
 
@@ -110,18 +114,22 @@ void Place(HWND hwnd, int left, int top, int width, int height) {
 }
 
 void WriteTimerPeriod(ControlState& timer, int period) {
-    if (period < 0) period = 0;
-    if (period == timer.timerPeriod) return;  // a running timer is not restarted
+    if (period < 0)
+        period = 0;
+    if (period == timer.timerPeriod)
+        return;  // a running timer is not restarted
     timer.timerPeriod = period;
     KillTimer(timer.hwnd, kTimerId);
-    if (period > 0) SetTimer(timer.hwnd, kTimerId, static_cast<UINT>(period), nullptr);
+    if (period > 0)
+        SetTimer(timer.hwnd, kTimerId, static_cast<UINT>(period), nullptr);
 }
 
 }  // namespace
 
 int ReadProperty(Page page, const char* control, Property property) {
     const Target t = Resolve(page, control, NeedsOpenPage(property));
-    if (!t.hwnd) return NeedsOpenPage(property) ? 0 : DefinedValue(t, property);
+    if (!t.hwnd)
+        return NeedsOpenPage(property) ? 0 : DefinedValue(t, property);
     const RECT rect = PlacedRect(t.hwnd);
     const LONG_PTR style = GetWindowLongPtrW(t.hwnd, GWL_STYLE);
     switch (property) {
@@ -134,7 +142,8 @@ int ReadProperty(Page page, const char* control, Property property) {
         case Property::Height:
             return rect.bottom - rect.top;
         case Property::Visible:
-            if (IsTimer(t)) return t.state->timerVisible ? 1 : 0;
+            if (IsTimer(t))
+                return t.state->timerVisible ? 1 : 0;
             return (style & WS_VISIBLE) ? 1 : 0;
         case Property::Disabled:
             return (style & WS_DISABLED) ? 1 : 0;
@@ -148,7 +157,8 @@ int ReadProperty(Page page, const char* control, Property property) {
 
 void WriteProperty(Page page, const char* control, Property property, int value) {
     const Target t = Resolve(page, control, NeedsOpenPage(property));
-    if (!t.hwnd) return;  // nothing is live to change; the next build starts from the definition
+    if (!t.hwnd)
+        return;  // nothing is live to change; the next build starts from the definition
     const RECT rect = PlacedRect(t.hwnd);
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
@@ -176,19 +186,23 @@ void WriteProperty(Page page, const char* control, Property property, int value)
             EnableWindow(t.hwnd, value ? FALSE : TRUE);
             break;
         case Property::Checked:
-            if (IsCheckBox(t)) SendMessageW(t.hwnd, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+            if (IsCheckBox(t))
+                SendMessageW(t.hwnd, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
             break;
         case Property::TimerPeriod:
-            if (IsTimer(t)) WriteTimerPeriod(*t.state, value);
+            if (IsTimer(t))
+                WriteTimerPeriod(*t.state, value);
             break;
     }
 }
 
 host::Text ReadProperty(Page page, const char* control, TextProperty) {
     const Target t = Resolve(page, control, true);
-    if (!t.hwnd) return host::Text();
+    if (!t.hwnd)
+        return host::Text();
     const int length = GetWindowTextLengthW(t.hwnd);
-    if (length <= 0) return host::Text();
+    if (length <= 0)
+        return host::Text();
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     const int got = GetWindowTextW(t.hwnd, &text[0], length + 1);
     text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
@@ -197,7 +211,8 @@ host::Text ReadProperty(Page page, const char* control, TextProperty) {
 
 void WriteProperty(Page page, const char* control, TextProperty, const char* value) {
     const Target t = Resolve(page, control, true);
-    if (!t.hwnd) return;
+    if (!t.hwnd)
+        return;
     SetWindowTextW(t.hwnd, DisplayText(value).c_str());
 }
 

@@ -39,7 +39,8 @@ void DestroyNow(HWND hwnd) {
 
 bool LoadPage(Page page) {
     const pages::PageDefinition* def = DefinitionOf(page);
-    if (!def || !RegisterWindowClasses()) return false;
+    if (!def || !RegisterWindowClasses())
+        return false;
 
     if (OpenPage* open = FindOpenPage(page)) {
         if (!open->destroyRequested) {
@@ -57,7 +58,8 @@ bool LoadPage(Page page) {
     OpenPage* open = AddOpenPage(page, def);
     open->backBrush = CreateSolidBrush(EffectiveColour(def->backColour));
     if (def->background && def->background->data) {
-        open->background = DecodePicture(def->background->data, def->background->size, EffectiveColour(def->backColour));
+        open->background =
+            DecodePicture(def->background->data, def->background->size, EffectiveColour(def->backColour));
     }
     open->hwnd = CreatePageWindow(*open);
     if (!open->hwnd) {
@@ -78,9 +80,11 @@ bool LoadPage(Page page) {
         }
     }
 
-    if (def->created) def->created();
+    if (def->created)
+        def->created();
     // The Created handler may have closed the page; it is then not shown.
-    if (!IsWindow(hwnd)) return true;
+    if (!IsWindow(hwnd))
+        return true;
 
     if (def->visible) {
         ShowWindow(hwnd, SW_SHOWNORMAL);
@@ -91,22 +95,26 @@ bool LoadPage(Page page) {
 
 void DestroyPage(Page page) {
     OpenPage* open = FindOpenPage(page);
-    if (!open) host::FatalError("指定窗口或窗口组件不存在或尚未载入");
+    if (!open)
+        host::FatalError("指定窗口或窗口组件不存在或尚未载入");
     open->destroyRequested = true;
     PostMessageW(open->hwnd, kDestroyRequest, 0, 0);
 }
 
 void OnPageWindowGone(HWND hwnd) {
     OpenPage* page = PageOfWindow(hwnd);
-    if (!page) return;
+    if (!page)
+        return;
     ReleasePageResources(*page);
     ForgetPage(page);
-    if (!AnyPageOpen() && !g_rebuilding && EventLoopRunning()) PostQuitMessage(0);
+    if (!AnyPageOpen() && !g_rebuilding && EventLoopRunning())
+        PostQuitMessage(0);
 }
 
 void OnTimerExpired(HWND hwnd) {
     const ControlState* control = ControlOfWindow(hwnd);
-    if (control && control->timerPeriod > 0 && control->def->timerTick) control->def->timerTick();
+    if (control && control->timerPeriod > 0 && control->def->timerTick)
+        control->def->timerTick();
 }
 
 HWND PageWindow(Page page) {
@@ -116,10 +124,10 @@ HWND PageWindow(Page page) {
 
 HWND ControlWindow(Page page, const char* control) {
     const OpenPage* open = FindOpenPage(page);
-    if (!open || !control) return nullptr;
+    if (!open || !control)
+        return nullptr;
     const int index = ControlIndex(*open->def, control);
-    return index >= 0 && static_cast<std::size_t>(index) < open->controls.size() ? open->controls[index].hwnd
-                                                                                 : nullptr;
+    return index >= 0 && static_cast<std::size_t>(index) < open->controls.size() ? open->controls[index].hwnd : nullptr;
 }
 
 }  // namespace gui

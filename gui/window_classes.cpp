@@ -45,17 +45,20 @@ std::wstring WindowText(HWND hwnd) {
 // One line, left-aligned, vertically centred, in the control's text colour and font.
 void DrawControlText(HDC dc, HWND hwnd, const ControlState& control, RECT rect) {
     const std::wstring text = WindowText(hwnd);
-    if (text.empty()) return;
+    if (text.empty())
+        return;
     HGDIOBJ oldFont = SelectObject(dc, FontFor(control.def->font));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, EffectiveColour(control.def->textColour));
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
+              DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
     SelectObject(dc, oldFont);
 }
 
 HBRUSH ControlColours(HDC dc, HWND child) {
     const ControlState* control = ControlOfWindow(child);
-    if (!control) return nullptr;
+    if (!control)
+        return nullptr;
     SetTextColor(dc, EffectiveColour(control->def->textColour));
     SetBkColor(dc, EffectiveColour(control->def->backColour));
     SetBkMode(dc, OPAQUE);
@@ -66,7 +69,8 @@ LRESULT CALLBACK PageProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_ERASEBKGND: {
             OpenPage* page = PageOfWindow(hwnd);
-            if (!page) break;
+            if (!page)
+                break;
             RECT client;
             GetClientRect(hwnd, &client);
             PaintPageBackground(reinterpret_cast<HDC>(wParam), *page, POINT{0, 0}, client);
@@ -76,7 +80,8 @@ LRESULT CALLBACK PageProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORBTN:
         case WM_CTLCOLOREDIT: {
             HBRUSH brush = ControlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-            if (brush) return reinterpret_cast<LRESULT>(brush);
+            if (brush)
+                return reinterpret_cast<LRESULT>(brush);
             break;
         }
         case WM_SETCURSOR: {
@@ -223,7 +228,8 @@ bool Register(const wchar_t* name, WNDPROC proc, UINT style, HBRUSH background, 
 
 bool RegisterWindowClasses() {
     static bool registered = false;
-    if (registered) return true;
+    if (registered)
+        return true;
     static HBRUSH pageBlue = CreateSolidBrush(pages::kPageBlue);
     // Picture boxes and transparent labels accept double clicks, so the second press of a double
     // click arrives as a double click and not as a second press.

@@ -17,9 +17,18 @@ constexpr ControlKind kGroup = ControlKind::GroupBox;
 constexpr ControlKind kTimer = ControlKind::Timer;
 
 // Every picture box is a button face or badge: no border, hand pointer, not a tab stop.
-constexpr ControlDefinition Button(const char* name, int left, int top, int width, int height,
-                                   const artwork::Bytes& face, PictureMode mode, Handler onPress) {
-    return Control(kPicture, name, left, top, width, height).Picture(face, mode).HandPointer().OnLeftButtonDown(onPress);
+constexpr ControlDefinition Button(const char* name,
+                                   int left,
+                                   int top,
+                                   int width,
+                                   int height,
+                                   const artwork::Bytes& face,
+                                   PictureMode mode,
+                                   Handler onPress) {
+    return Control(kPicture, name, left, top, width, height)
+        .Picture(face, mode)
+        .HandPointer()
+        .OnLeftButtonDown(onPress);
 }
 
 // An edit box holding a fixed path off the page, read by the handlers as a parameter.
@@ -77,9 +86,18 @@ const ControlDefinition kProgressControls[] = {
     Control(kLabel, "标签3", 576, 128, 48, 24).Text("源目录"),
     PathField("编辑框2", 624, 168, 192, 24, "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\zavrin\\"),
     PathField("编辑框3", 624, 128, 192, 24, "C:\\Program Files\\zavrin\\"),
-    PathField("编辑框1", 600, 48, 168, 32, "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\zavrin").Hidden(),
-    Control(kCheck, "选择框2", 184, 180, 112, 24).Text("添加快捷启动项").Checked(true).Colours(kWhite, kPageBlue).TabStop(),
-    Control(kCheck, "选择框1", 20, 180, 136, 24).Text("添加到桌面快捷方式").Checked(true).Colours(kWhite, kPageBlue).YaHei(),
+    PathField("编辑框1", 600, 48, 168, 32, "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\zavrin")
+        .Hidden(),
+    Control(kCheck, "选择框2", 184, 180, 112, 24)
+        .Text("添加快捷启动项")
+        .Checked(true)
+        .Colours(kWhite, kPageBlue)
+        .TabStop(),
+    Control(kCheck, "选择框1", 20, 180, 136, 24)
+        .Text("添加到桌面快捷方式")
+        .Checked(true)
+        .Colours(kWhite, kPageBlue)
+        .YaHei(),
     Button("图片框1", 395, 210, 65, 22, artwork::FinishFace, kNormal, handlers::ProgressFinish),
     Control(kTimer, "时钟1", 600, 96, 26, 26).Hidden().Period(0).OnTimerTick(handlers::ProgressTimerTick),
     // The progress bar: a solid white strip that the animation widens.
@@ -89,9 +107,11 @@ const ControlDefinition kProgressControls[] = {
 };
 
 template <std::size_t N>
-constexpr PageDefinition Page480x240(Page page, const artwork::Bytes& background, Handler created,
+constexpr PageDefinition Page480x240(Page page,
+                                     const artwork::Bytes& background,
+                                     Handler created,
                                      const ControlDefinition (&controls)[N]) {
-    return PageDefinition{page,    480,     240, "Brindlowen", kPageBlue, &background, PictureMode::Tiled, true,
+    return PageDefinition{page,    480,      240, "Brindlowen", kPageBlue, &background, PictureMode::Tiled, true,
                           created, controls, N};
 }
 

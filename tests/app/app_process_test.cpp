@@ -20,23 +20,27 @@ std::wstring CurrentDirectoryOf(HANDLE process) {
     auto query = reinterpret_cast<QueryFn>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
     PROCESS_BASIC_INFORMATION basic = {};
-    if (!query || query(process, ProcessBasicInformation, &basic, sizeof(basic), nullptr) != 0) return L"";
+    if (!query || query(process, ProcessBasicInformation, &basic, sizeof(basic), nullptr) != 0)
+        return L"";
     PEB peb = {};
-    if (!ReadProcessMemory(process, basic.PebBaseAddress, &peb, sizeof(peb), nullptr)) return L"";
+    if (!ReadProcessMemory(process, basic.PebBaseAddress, &peb, sizeof(peb), nullptr))
+        return L"";
     // RTL_USER_PROCESS_PARAMETERS: four ULONGs, ConsoleHandle, ConsoleFlags (pointer-aligned) and
     // the three standard handles come before CurrentDirectory.DosPath.
     const auto* base = reinterpret_cast<const char*>(peb.ProcessParameters);
     UNICODE_STRING dosPath = {};
-    if (!ReadProcessMemory(process, base + 16 + 5 * sizeof(void*), &dosPath, sizeof(dosPath), nullptr)) return L"";
+    if (!ReadProcessMemory(process, base + 16 + 5 * sizeof(void*), &dosPath, sizeof(dosPath), nullptr))
+        return L"";
     std::wstring path(dosPath.Length / sizeof(wchar_t), L'\0');
-    if (!path.empty() && !ReadProcessMemory(process, dosPath.Buffer, &path[0], dosPath.Length, nullptr)) return L"";
+    if (!path.empty() && !ReadProcessMemory(process, dosPath.Buffer, &path[0], dosPath.Length, nullptr))
+        return L"";
     return path;
 }
 
 std::wstring Wide(const std::string& s) {
     std::wstring out(s.size(), L'\0');
-    const int n = MultiByteToWideChar(CP_ACP, 0, s.data(), static_cast<int>(s.size()), &out[0],
-                                      static_cast<int>(out.size()));
+    const int n =
+        MultiByteToWideChar(CP_ACP, 0, s.data(), static_cast<int>(s.size()), &out[0], static_cast<int>(out.size()));
     out.resize(n > 0 ? n : 0);
     return out;
 }

@@ -33,13 +33,27 @@ void Created() {
     ++g.created;
     g.visibleInCreated = IsWindowVisible(gui::PageWindow(Page::Welcome)) != 0;
 }
-void BoxPressed() { g.boxCheckedAtPress.push_back(gui::ReadProperty(Page::Welcome, "box", Property::Checked)); }
-void BoxClicked() { g.boxCheckedAfterClick.push_back(gui::ReadProperty(Page::Welcome, "box", Property::Checked)); }
-void TopPressed() { ++g.top; }
-void UnderPressed() { ++g.under; }
-void ButtonPressed() { ++g.button; }
-void DisabledPressed() { ++g.disabled; }
-void Tick() { ++g.ticks; }
+void BoxPressed() {
+    g.boxCheckedAtPress.push_back(gui::ReadProperty(Page::Welcome, "box", Property::Checked));
+}
+void BoxClicked() {
+    g.boxCheckedAfterClick.push_back(gui::ReadProperty(Page::Welcome, "box", Property::Checked));
+}
+void TopPressed() {
+    ++g.top;
+}
+void UnderPressed() {
+    ++g.under;
+}
+void ButtonPressed() {
+    ++g.button;
+}
+void DisabledPressed() {
+    ++g.disabled;
+}
+void Tick() {
+    ++g.ticks;
+}
 
 constexpr ControlKind kPicture = ControlKind::PictureBox;
 const pages::ControlDefinition kControls[] = {
@@ -59,13 +73,13 @@ const pages::ControlDefinition kControls[] = {
     Control(kPicture, "far", 700, 10, 65, 22),
 };
 const pages::PageDefinition kTestPage = {
-    Page::Welcome, 300, 200, "测试页", pages::kPageBlue, nullptr, gui::PictureMode::Tiled, true, Created,
-    kControls,     std::size(kControls)};
+    Page::Welcome,           300,  200,     "测试页",  pages::kPageBlue,    nullptr,
+    gui::PictureMode::Tiled, true, Created, kControls, std::size(kControls)};
 
 const pages::ControlDefinition kOtherControls[] = {Control(kPicture, "button", 10, 10, 65, 22)};
 const pages::PageDefinition kOtherPage = {
-    Page::Directory, 200, 100, "其他", pages::kPageBlue, nullptr, gui::PictureMode::Tiled, true, nullptr,
-    kOtherControls,  std::size(kOtherControls)};
+    Page::Directory,         200,  100,     "其他",         pages::kPageBlue,         nullptr,
+    gui::PictureMode::Tiled, true, nullptr, kOtherControls, std::size(kOtherControls)};
 
 class GuiRuntime : public ::testing::Test {
 protected:
@@ -173,9 +187,9 @@ TEST_F(GuiRuntime, GeometryWritesClampAndKeepTheRest) {
         Property property;
         int written, read;
     } cases[] = {
-        {Property::Width, -5, 0},        {Property::Width, 40000, 32627}, {Property::Width, 90, 90},
-        {Property::Left, 40000, 32627},  {Property::Left, -40000, -32627}, {Property::Left, -12, -12},
-        {Property::Height, -1, 0},       {Property::Top, 32628, 32627},
+        {Property::Width, -5, 0},       {Property::Width, 40000, 32627},  {Property::Width, 90, 90},
+        {Property::Left, 40000, 32627}, {Property::Left, -40000, -32627}, {Property::Left, -12, -12},
+        {Property::Height, -1, 0},      {Property::Top, 32628, 32627},
     };
     for (const Case& c : cases) {
         gui::WriteProperty(Page::Welcome, "button", Property::Left, 200);
@@ -185,8 +199,12 @@ TEST_F(GuiRuntime, GeometryWritesClampAndKeepTheRest) {
         gui::WriteProperty(Page::Welcome, "button", c.property, c.written);
         EXPECT_EQ(gui::ReadProperty(Page::Welcome, "button", c.property), c.read) << c.written;
         for (Property other : {Property::Left, Property::Top, Property::Width, Property::Height}) {
-            if (other == c.property) continue;
-            const int expected = other == Property::Left ? 200 : other == Property::Top ? 20 : other == Property::Width ? 65 : 22;
+            if (other == c.property)
+                continue;
+            const int expected = other == Property::Left    ? 200
+                                 : other == Property::Top   ? 20
+                                 : other == Property::Width ? 65
+                                                            : 22;
             EXPECT_EQ(gui::ReadProperty(Page::Welcome, "button", other), expected) << c.written;
         }
     }
@@ -278,8 +296,8 @@ void RebuildThenClose() {
 const pages::ControlDefinition kLoopControls[] = {
     Control(ControlKind::Timer, "timer", 0, 0, 1, 1).Hidden().Period(10).OnTimerTick(RebuildThenClose)};
 const pages::PageDefinition kLoopPage = {
-    Page::Welcome, 100, 100, "loop", pages::kPageBlue, nullptr, gui::PictureMode::Tiled, true, nullptr,
-    kLoopControls, 1};
+    Page::Welcome, 100,     100,           "loop", pages::kPageBlue, nullptr, gui::PictureMode::Tiled,
+    true,          nullptr, kLoopControls, 1};
 
 TEST(GuiEventLoop, LastPageGoneEndsTheLoopWithCodeZeroButARebuildDoesNot) {
     ASSERT_TRUE(gui::SetPageTable({&kLoopPage, nullptr, nullptr, nullptr}));
@@ -335,7 +353,8 @@ BOOL CALLBACK FindDialog(HWND hwnd, LPARAM param) {
 void CALLBACK VisitBox(HWND, UINT, UINT_PTR id, DWORD) {
     HWND box = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&box));
-    if (!box) return;
+    if (!box)
+        return;
     if (g_visit->step++ == 0) {
         g_visit->pageDisabled = !IsWindowEnabled(g_visit->page);
         wchar_t caption[32] = {};
@@ -383,12 +402,10 @@ TEST_F(GuiRuntime, MessageBoxAnswersAndDisablesThePagesWhileOpen) {
 
 TEST_F(GuiRuntime, CreatedHandlerWritesShowOnThePageAtOnce) {
     // The same page rebuilt with a Created handler that moves a control and starts the timer.
-    static auto created = [] {
-        gui::WriteProperty(Page::Directory, "button", Property::Left, 100);
-    };
+    static auto created = [] { gui::WriteProperty(Page::Directory, "button", Property::Left, 100); };
     static const pages::PageDefinition page = {
-        Page::Directory, 200, 100, "其他", pages::kPageBlue, nullptr, gui::PictureMode::Tiled, true, +created,
-        kOtherControls,  std::size(kOtherControls)};
+        Page::Directory,         200,  100,      "其他",         pages::kPageBlue,         nullptr,
+        gui::PictureMode::Tiled, true, +created, kOtherControls, std::size(kOtherControls)};
     ASSERT_TRUE(gui::SetPageTable({&kTestPage, &page, nullptr, nullptr}));
     ASSERT_TRUE(gui::LoadPage(Page::Directory));
     HWND other = gui::PageWindow(Page::Directory);

@@ -20,23 +20,51 @@ using namespace guitest;
 namespace {
 std::vector<std::string> g_calls;
 std::vector<int> g_agreementStates;
-void Called(const char* name) { g_calls.push_back(name); }
+void Called(const char* name) {
+    g_calls.push_back(name);
+}
 }  // namespace
 
 namespace handlers {
-void WelcomeCreated() { Called("WelcomeCreated"); }
-void WelcomeNext() { Called("WelcomeNext"); }
-void WelcomeCancel() { Called("WelcomeCancel"); }
-void DirectoryBack() { Called("DirectoryBack"); }
-void DirectoryNext() { Called("DirectoryNext"); }
-void DirectoryCancel() { Called("DirectoryCancel"); }
-void DirectoryBrowse() { Called("DirectoryBrowse"); }
-void FollowBack() { Called("FollowBack"); }
-void FollowNext() { Called("FollowNext"); }
-void FollowCancel() { Called("FollowCancel"); }
-void FollowWeibo() { Called("FollowWeibo"); }
-void FollowQq() { Called("FollowQq"); }
-void FollowAgreementLink() { Called("FollowAgreementLink"); }
+void WelcomeCreated() {
+    Called("WelcomeCreated");
+}
+void WelcomeNext() {
+    Called("WelcomeNext");
+}
+void WelcomeCancel() {
+    Called("WelcomeCancel");
+}
+void DirectoryBack() {
+    Called("DirectoryBack");
+}
+void DirectoryNext() {
+    Called("DirectoryNext");
+}
+void DirectoryCancel() {
+    Called("DirectoryCancel");
+}
+void DirectoryBrowse() {
+    Called("DirectoryBrowse");
+}
+void FollowBack() {
+    Called("FollowBack");
+}
+void FollowNext() {
+    Called("FollowNext");
+}
+void FollowCancel() {
+    Called("FollowCancel");
+}
+void FollowWeibo() {
+    Called("FollowWeibo");
+}
+void FollowQq() {
+    Called("FollowQq");
+}
+void FollowAgreementLink() {
+    Called("FollowAgreementLink");
+}
 void FollowAgreementPressed() {
     Called("FollowAgreementPressed");
     g_agreementStates.push_back(gui::ReadProperty(Page::Follow, "选择框1", Property::Checked));
@@ -45,9 +73,15 @@ void FollowAgreementClicked() {
     Called("FollowAgreementClicked");
     g_agreementStates.push_back(gui::ReadProperty(Page::Follow, "选择框1", Property::Checked));
 }
-void ProgressCreated() { Called("ProgressCreated"); }
-void ProgressTimerTick() { Called("ProgressTimerTick"); }
-void ProgressFinish() { Called("ProgressFinish"); }
+void ProgressCreated() {
+    Called("ProgressCreated");
+}
+void ProgressTimerTick() {
+    Called("ProgressTimerTick");
+}
+void ProgressFinish() {
+    Called("ProgressFinish");
+}
 }  // namespace handlers
 
 namespace {
@@ -88,13 +122,13 @@ TEST_F(ProgramPages, InitialValuesTheHandlersDependOn) {
         Property property;
         int value;
     } values[] = {
-        {Page::Directory, "编辑框1", Property::Disabled, 1},  {Page::Follow, "选择框1", Property::Checked, 1},
-        {Page::Follow, "图片框2", Property::Disabled, 0},     {Page::Progress, "分组框1", Property::Left, 20},
-        {Page::Progress, "分组框1", Property::Width, 440},    {Page::Progress, "分组框1", Property::Visible, 0},
-        {Page::Progress, "标签1", Property::Left, 20},        {Page::Progress, "标签1", Property::Width, 5},
-        {Page::Progress, "时钟1", Property::TimerPeriod, 0},  {Page::Progress, "选择框1", Property::Checked, 1},
-        {Page::Progress, "选择框2", Property::Checked, 1},    {Page::Progress, "选择框3", Property::Checked, 0},
-        {Page::Directory, "图片框4", Property::Left, 770},    {Page::Directory, "图片框4", Property::Visible, 1},
+        {Page::Directory, "编辑框1", Property::Disabled, 1},    {Page::Follow, "选择框1", Property::Checked, 1},
+        {Page::Follow, "图片框2", Property::Disabled, 0},       {Page::Progress, "分组框1", Property::Left, 20},
+        {Page::Progress, "分组框1", Property::Width, 440},      {Page::Progress, "分组框1", Property::Visible, 0},
+        {Page::Progress, "标签1", Property::Left, 20},          {Page::Progress, "标签1", Property::Width, 5},
+        {Page::Progress, "时钟1", Property::TimerPeriod, 0},    {Page::Progress, "选择框1", Property::Checked, 1},
+        {Page::Progress, "选择框2", Property::Checked, 1},      {Page::Progress, "选择框3", Property::Checked, 0},
+        {Page::Directory, "图片框4", Property::Left, 770},      {Page::Directory, "图片框4", Property::Visible, 1},
         {Page::Directory, "编辑框_目录", Property::Visible, 0}, {Page::Welcome, nullptr, Property::Width, 480},
     };
     for (const ValueCase& c : values) {
@@ -125,9 +159,10 @@ TEST_F(ProgramPages, ButtonsRaiseTheirBoundHandlers) {
     ASSERT_TRUE(gui::LoadPage(Page::Follow));
     RunEventsFor(100);
     const char* controls[] = {"图片框1", "图片框2", "图片框3", "图片框4", "图片框5", "透明标签5"};
-    for (const char* control : controls) ClickAt(CentreOf(gui::ControlWindow(Page::Follow, control)));
-    EXPECT_EQ(g_calls, std::vector<std::string>({"FollowBack", "FollowNext", "FollowCancel", "FollowWeibo",
-                                                  "FollowQq", "FollowAgreementLink"}));
+    for (const char* control : controls)
+        ClickAt(CentreOf(gui::ControlWindow(Page::Follow, control)));
+    EXPECT_EQ(g_calls, std::vector<std::string>({"FollowBack", "FollowNext", "FollowCancel", "FollowWeibo", "FollowQq",
+                                                 "FollowAgreementLink"}));
 }
 
 TEST_F(ProgramPages, AgreementBoxReportsThePressAndTheCompletedClick) {
