@@ -49,13 +49,14 @@ bool StartHelperCopy() {
     if (copy.empty()) return false;
 
     HANDLE original = nullptr;
-    if (!DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), GetCurrentProcess(), &original, SYNCHRONIZE, TRUE,
-                         0)) {
+    if (!DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), GetCurrentProcess(), &original,
+                         SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, TRUE, 0)) {
         DeleteFileW(copy.c_str());
         return false;
     }
     std::wstring command = L"\"" + copy + L"\" " + kHelperSwitch + L" " +
-                           std::to_wstring(static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(original)));
+                           std::to_wstring(static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(original))) +
+                           L" " + std::to_wstring(GetCurrentProcessId());
     std::vector<wchar_t> commandLine(command.begin(), command.end());
     commandLine.push_back(L'\0');
 
@@ -75,12 +76,23 @@ bool StartHelperCopy() {
     return true;
 }
 
-HANDLE HelperOriginalProcess(int argc, wchar_t** argv) {
-    if (argc != 3 || std::wcscmp(argv[1], kHelperSwitch) != 0) return nullptr;
+namespace {
+// A whole decimal number, or 0.
+unsigned long long ParseNumber(const wchar_t* text) {
     wchar_t* end = nullptr;
-    unsigned long long value = std::wcstoull(argv[2], &end, 10);
-    if (end == argv[2] || *end != L'\0' || value == 0) return nullptr;
-    return reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(value));
+    unsigned long long value = std::wcstoull(text, &end, 10);
+    return (end == text || *end != L'\0' || *text == L'-') ? 0 : value;
+}
+}  // namespace
+
+HANDLE HelperOriginalProcess(int argc, wchar_t** argv) {
+    if (argc != 4 || std::wcscmp(argv[1], kHelperSwitch) != 0) return nullptr;
+    unsigned long long handleValue = ParseNumber(argv[2]);
+    unsigned long long processId = ParseNumber(argv[3]);
+    if (handleValue == 0 || processId == 0 || processId == GetCurrentProcessId()) return nullptr;
+    HANDLE handle = reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handleValue));
+    if (GetProcessId(handle) != processId) return nullptr;
+    return handle;
 }
 
 bool WaitForOriginal(HANDLE original) {

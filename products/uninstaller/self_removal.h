@@ -8,14 +8,17 @@
 
 namespace uninstaller {
 
-// The command-line switch that marks the helper; the process handle follows as a number.
+// The command-line switch that marks the helper; the original's process handle and process id
+// follow as decimal numbers.
 extern const wchar_t kHelperSwitch[];
 
 // Copies this program to the temporary directory and starts the copy as the helper, handing it an
 // inherited handle of this process to wait on. False if the copy cannot be made or started.
 bool StartHelperCopy();
 
-// The original's process handle if the command line is the helper's (switch and handle), else null.
+// The original's process handle if the command line is the helper's: the switch, then a handle of
+// a process whose id is the given one. Null for anything else, so that no stray handle is taken
+// for the original.
 HANDLE HelperOriginalProcess(int argc, wchar_t** argv);
 
 // Waits until the original process has ended (at most a minute: a hung original only means that
