@@ -27,13 +27,15 @@ HFONT CreateReadingFont() {
 }
 
 void ShowPiece(ReaderState* state, int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= PieceCount()) return;
+    if (index < 0 || static_cast<std::size_t>(index) >= PieceCount())
+        return;
     SetWindowTextW(state->text, FormatPiece(Pieces()[index]).c_str());
 }
 
 void LayOut(ReaderState* state, int width, int height) {
     int inner = height - 2 * kMargin;
-    if (inner < 0) inner = 0;
+    if (inner < 0)
+        inner = 0;
     MoveWindow(state->list, kMargin, kMargin, kListWidth, inner, TRUE);
     int textLeft = 2 * kMargin + kListWidth;
     int textWidth = width - textLeft - kMargin;
@@ -42,15 +44,16 @@ void LayOut(ReaderState* state, int width, int height) {
 
 bool CreateControls(HWND window, ReaderState* state) {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
-    state->list = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
-                                  WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                                  0, 0, 0, 0, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPieceListId)),
-                                  instance, nullptr);
+    state->list =
+        CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
+                        WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 0, 0, 0,
+                        window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPieceListId)), instance, nullptr);
     state->text = CreateWindowExW(
         WS_EX_CLIENTEDGE, L"EDIT", L"",
         WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0, 0, 0,
         window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPieceTextId)), instance, nullptr);
-    if (!state->list || !state->text) return false;
+    if (!state->list || !state->text)
+        return false;
     state->font = CreateReadingFont();
     if (state->font) {
         SendMessageW(state->list, WM_SETFONT, reinterpret_cast<WPARAM>(state->font), FALSE);
@@ -73,10 +76,12 @@ LRESULT CALLBACK ReaderProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             return CreateControls(window, state) ? 0 : -1;
         }
         case WM_SIZE:
-            if (state && state->list) LayOut(state, LOWORD(lParam), HIWORD(lParam));
+            if (state && state->list)
+                LayOut(state, LOWORD(lParam), HIWORD(lParam));
             return 0;
         case WM_SETFOCUS:
-            if (state && state->list) SetFocus(state->list);
+            if (state && state->list)
+                SetFocus(state->list);
             return 0;
         case WM_COMMAND:
             if (state && LOWORD(wParam) == kPieceListId && HIWORD(wParam) == LBN_SELCHANGE) {
@@ -88,7 +93,8 @@ LRESULT CALLBACK ReaderProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             return 0;
         case WM_NCDESTROY:
             if (state) {
-                if (state->font) DeleteObject(state->font);
+                if (state->font)
+                    DeleteObject(state->font);
                 delete state;
                 SetWindowLongPtrW(window, GWLP_USERDATA, 0);
             }
@@ -105,15 +111,18 @@ HWND CreateReaderWindow(HINSTANCE instance, int showCommand) {
     windowClass.lpfnWndProc = ReaderProc;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    if (!windowClass.hIcon) windowClass.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+    if (!windowClass.hIcon)
+        windowClass.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kClassName;
-    if (!RegisterClassExW(&windowClass)) return nullptr;
+    if (!RegisterClassExW(&windowClass))
+        return nullptr;
 
-    HWND window = CreateWindowExW(0, kClassName, L"Brindlowen", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  820, 580, nullptr, nullptr, instance, nullptr);
-    if (!window) return nullptr;
+    HWND window = CreateWindowExW(0, kClassName, L"Brindlowen", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 820,
+                                  580, nullptr, nullptr, instance, nullptr);
+    if (!window)
+        return nullptr;
     ShowWindow(window, showCommand);
     UpdateWindow(window);
     return window;

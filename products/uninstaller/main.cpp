@@ -4,6 +4,7 @@
 //
 // Exit codes: 0 removed (or declined), 1 something could not be removed, 2 a malformed helper call.
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include "uninstaller/messages.h"
@@ -19,15 +20,18 @@ int RemoveAndReport() {
 }
 
 int RunHelper(HANDLE original) {
-    if (!uninstaller::WaitForOriginal(original)) return 2;
+    if (!uninstaller::WaitForOriginal(original))
+        return 2;
     int code = RemoveAndReport();
     uninstaller::ScheduleOwnDeletion();
     return code;
 }
 
 int RunOriginal() {
-    if (!uninstaller::ConfirmRemoval()) return 0;
-    if (uninstaller::StartHelperCopy()) return 0;
+    if (!uninstaller::ConfirmRemoval())
+        return 0;
+    if (uninstaller::StartHelperCopy())
+        return 0;
     // Without a helper the work is done here; this program's own file then stays and is reported.
     return RemoveAndReport();
 }
@@ -39,8 +43,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     HANDLE original = argv ? uninstaller::HelperOriginalProcess(argc, argv) : nullptr;
     bool helperCall = argv && argc > 1 && lstrcmpW(argv[1], uninstaller::kHelperSwitch) == 0;
-    if (argv) LocalFree(argv);
-    if (original) return RunHelper(original);
-    if (helperCall) return 2;
+    if (argv)
+        LocalFree(argv);
+    if (original)
+        return RunHelper(original);
+    if (helperCall)
+        return 2;
     return RunOriginal();
 }

@@ -12,7 +12,8 @@ const wchar_t kCaption[] = L"Brindlowen卸载程序";
 
 std::wstring ListLines(const std::vector<std::wstring>& items) {
     std::wstring text;
-    for (const std::wstring& item : items) text += L"\r\n" + item;
+    for (const std::wstring& item : items)
+        text += L"\r\n" + item;
     return text;
 }
 

@@ -1,6 +1,7 @@
 #include "uninstaller/removal.h"
 
 #include <windows.h>
+
 #include <shlobj.h>
 
 #include "uninstaller/install_layout.h"
@@ -14,13 +15,15 @@ bool IsAbsent(DWORD error) {
 }
 
 std::wstring Join(const std::wstring& directory, const std::wstring& name) {
-    if (!directory.empty() && directory.back() == L'\\') return directory + name;
+    if (!directory.empty() && directory.back() == L'\\')
+        return directory + name;
     return directory + L"\\" + name;
 }
 
 // Deletes one file; returns false if it is still there.
 bool RemoveFile(const std::wstring& path, RemovalReport& report) {
-    if (DeleteFileW(path.c_str()) || IsAbsent(GetLastError())) return true;
+    if (DeleteFileW(path.c_str()) || IsAbsent(GetLastError()))
+        return true;
     report.failed.push_back(path);
     return false;
 }
@@ -31,12 +34,15 @@ void RemoveProgramFolder(const std::wstring& directory, RemovalReport& report) {
     for (const wchar_t* name : kProgramFiles) {
         allRemoved = RemoveFile(Join(directory, name), report) && allRemoved;
     }
-    if (RemoveDirectoryW(directory.c_str())) return;
+    if (RemoveDirectoryW(directory.c_str()))
+        return;
     DWORD error = GetLastError();
-    if (IsAbsent(error)) return;
+    if (IsAbsent(error))
+        return;
     if (error == ERROR_DIR_NOT_EMPTY) {
         // A program file that could not be deleted is already reported; only other files keep the folder.
-        if (allRemoved) report.kept.push_back(directory);
+        if (allRemoved)
+            report.kept.push_back(directory);
         return;
     }
     report.failed.push_back(directory);
@@ -53,7 +59,8 @@ void RemoveDesktopLink(RemovalReport& report) {
 
 void RemoveUninstallEntry(RemovalReport& report) {
     LONG result = RegDeleteKeyW(HKEY_LOCAL_MACHINE, kUninstallKey);
-    if (result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND) return;
+    if (result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND)
+        return;
     report.failed.push_back(std::wstring(L"HKEY_LOCAL_MACHINE\\") + kUninstallKey);
 }
 

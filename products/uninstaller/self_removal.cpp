@@ -14,8 +14,10 @@ std::wstring OwnPath() {
     std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
         DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length == 0) return std::wstring();
-        if (length < buffer.size()) return std::wstring(buffer.data(), length);
+        if (length == 0)
+            return std::wstring();
+        if (length < buffer.size())
+            return std::wstring(buffer.data(), length);
         buffer.resize(buffer.size() * 2);
     }
 }
@@ -23,7 +25,8 @@ std::wstring OwnPath() {
 std::wstring TempDirectory() {
     wchar_t buffer[MAX_PATH + 1] = {};
     DWORD length = GetTempPathW(MAX_PATH + 1, buffer);
-    if (length == 0 || length > MAX_PATH) return std::wstring();
+    if (length == 0 || length > MAX_PATH)
+        return std::wstring();
     return std::wstring(buffer, length);
 }
 
@@ -32,9 +35,11 @@ std::wstring CopySelfToTemp(const std::wstring& self, const std::wstring& tempDi
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::wstring copy = tempDirectory + L"Brindlowen-uninst-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
                             std::to_wstring(attempt) + L".exe";
-        if (CopyFileW(self.c_str(), copy.c_str(), TRUE)) return copy;
+        if (CopyFileW(self.c_str(), copy.c_str(), TRUE))
+            return copy;
         DWORD error = GetLastError();
-        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)
+            break;
     }
     return std::wstring();
 }
@@ -44,9 +49,11 @@ std::wstring CopySelfToTemp(const std::wstring& self, const std::wstring& tempDi
 bool StartHelperCopy() {
     std::wstring self = OwnPath();
     std::wstring tempDirectory = TempDirectory();
-    if (self.empty() || tempDirectory.empty()) return false;
+    if (self.empty() || tempDirectory.empty())
+        return false;
     std::wstring copy = CopySelfToTemp(self, tempDirectory);
-    if (copy.empty()) return false;
+    if (copy.empty())
+        return false;
 
     HANDLE original = nullptr;
     if (!DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), GetCurrentProcess(), &original,
@@ -86,12 +93,15 @@ unsigned long long ParseNumber(const wchar_t* text) {
 }  // namespace
 
 HANDLE HelperOriginalProcess(int argc, wchar_t** argv) {
-    if (argc != 4 || std::wcscmp(argv[1], kHelperSwitch) != 0) return nullptr;
+    if (argc != 4 || std::wcscmp(argv[1], kHelperSwitch) != 0)
+        return nullptr;
     unsigned long long handleValue = ParseNumber(argv[2]);
     unsigned long long processId = ParseNumber(argv[3]);
-    if (handleValue == 0 || processId == 0 || processId == GetCurrentProcessId()) return nullptr;
+    if (handleValue == 0 || processId == 0 || processId == GetCurrentProcessId())
+        return nullptr;
     HANDLE handle = reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handleValue));
-    if (GetProcessId(handle) != processId) return nullptr;
+    if (GetProcessId(handle) != processId)
+        return nullptr;
     return handle;
 }
 

@@ -1,6 +1,7 @@
 #include "products/installation.h"
 
 #include <windows.h>
+
 #include <objbase.h>
 #include <shlobj.h>
 #include <shobjidl.h>
@@ -34,12 +35,14 @@ std::string CreateDesktopLink() {
         if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
             error = "no IPersistFile";
         } else {
-            if (FAILED(file->Save(DesktopLinkPath().c_str(), TRUE))) error = "cannot save the desktop link";
+            if (FAILED(file->Save(DesktopLinkPath().c_str(), TRUE)))
+                error = "cannot save the desktop link";
             file->Release();
         }
         link->Release();
     }
-    if (SUCCEEDED(init)) CoUninitialize();
+    if (SUCCEEDED(init))
+        CoUninitialize();
     return error;
 }
 
@@ -60,8 +63,7 @@ std::string WriteUninstallValues() {
     std::string error;
     for (auto& value : values) {
         DWORD bytes = static_cast<DWORD>((lstrlenW(value[1]) + 1) * sizeof(wchar_t));
-        if (RegSetValueExW(key, value[0], 0, REG_SZ, reinterpret_cast<const BYTE*>(value[1]), bytes) !=
-            ERROR_SUCCESS) {
+        if (RegSetValueExW(key, value[0], 0, REG_SZ, reinterpret_cast<const BYTE*>(value[1]), bytes) != ERROR_SUCCESS) {
             error = "cannot write an uninstall value";
         }
     }
@@ -72,15 +74,20 @@ std::string WriteUninstallValues() {
 }  // namespace
 
 std::string LayOutInstallation() {
-    if (!CreateDirectoryW(kInstallDir, nullptr)) return "cannot create the install directory";
-    if (SHCreateDirectoryExW(nullptr, kStartMenuDir, nullptr) != ERROR_SUCCESS) return "cannot create the menu folder";
+    if (!CreateDirectoryW(kInstallDir, nullptr))
+        return "cannot create the install directory";
+    if (SHCreateDirectoryExW(nullptr, kStartMenuDir, nullptr) != ERROR_SUCCESS)
+        return "cannot create the menu folder";
     for (const wchar_t* name : kProgramNames) {
         std::wstring built = TestBuildProgram(Narrow(name));
-        if (!CopyFileW(built.c_str(), (std::wstring(kInstallDir) + name).c_str(), FALSE)) return "cannot copy a program";
-        if (!CopyFileW(built.c_str(), InStartMenu(name).c_str(), FALSE)) return "cannot copy a program to the menu";
+        if (!CopyFileW(built.c_str(), (std::wstring(kInstallDir) + name).c_str(), FALSE))
+            return "cannot copy a program";
+        if (!CopyFileW(built.c_str(), InStartMenu(name).c_str(), FALSE))
+            return "cannot copy a program to the menu";
     }
     std::string error = WriteUninstallValues();
-    if (error.empty()) error = CreateDesktopLink();
+    if (error.empty())
+        error = CreateDesktopLink();
     return error;
 }
 
@@ -91,7 +98,8 @@ void RemoveTree(const std::wstring& directory) {
     if (search != INVALID_HANDLE_VALUE) {
         do {
             std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..") continue;
+            if (name == L"." || name == L"..")
+                continue;
             std::wstring path = directory + L"\\" + name;
             SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
@@ -125,7 +133,8 @@ bool PathExists(const std::wstring& path) {
 
 bool UninstallKeyExists() {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
     RegCloseKey(key);
     return true;
 }
@@ -137,7 +146,8 @@ std::vector<std::pair<std::wstring, bool>> InstallationItems() {
         items.emplace_back(path, PathExists(path));
     }
     items.emplace_back(kInstallDir, PathExists(kInstallDir));
-    for (const wchar_t* name : kProgramNames) items.emplace_back(InStartMenu(name), PathExists(InStartMenu(name)));
+    for (const wchar_t* name : kProgramNames)
+        items.emplace_back(InStartMenu(name), PathExists(InStartMenu(name)));
     items.emplace_back(kStartMenuDir, PathExists(kStartMenuDir));
     items.emplace_back(DesktopLinkPath(), PathExists(DesktopLinkPath()));
     items.emplace_back(std::wstring(L"HKLM\\") + kUninstallKey, UninstallKeyExists());

@@ -8,9 +8,9 @@
 
 namespace producttest {
 
-extern const wchar_t kInstallDir[];     // with trailing backslash
-extern const wchar_t kStartMenuDir[];   // without
-extern const wchar_t kUninstallKey[];   // under HKEY_LOCAL_MACHINE
+extern const wchar_t kInstallDir[];    // with trailing backslash
+extern const wchar_t kStartMenuDir[];  // without
+extern const wchar_t kUninstallKey[];  // under HKEY_LOCAL_MACHINE
 extern const wchar_t* const kProgramNames[2];
 
 // Lays out the installation with the programs of the test build; returns an error text or "".

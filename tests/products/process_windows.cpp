@@ -19,7 +19,8 @@ FoundProcess FindChildProcess(DWORD parentPid, DWORD timeoutMs) {
             }
             CloseHandle(snapshot);
         }
-        if (GetTickCount() - start > timeoutMs) return {};
+        if (GetTickCount() - start > timeoutMs)
+            return {};
         Sleep(50);
     }
 }
@@ -34,7 +35,8 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<Search*>(param);
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
-    if (pid != search->pid || !IsWindowVisible(window)) return TRUE;
+    if (pid != search->pid || !IsWindowVisible(window))
+        return TRUE;
     search->found = window;
     return FALSE;
 }
@@ -45,8 +47,10 @@ HWND WaitForProcessWindow(DWORD pid, DWORD timeoutMs) {
     for (;;) {
         Search search = {pid, nullptr};
         EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found) return search.found;
-        if (GetTickCount() - start > timeoutMs) return nullptr;
+        if (search.found)
+            return search.found;
+        if (GetTickCount() - start > timeoutMs)
+            return nullptr;
         Sleep(20);
     }
 }

@@ -22,7 +22,8 @@ std::wstring ShippingProgram(const std::string& name) {
 
 std::wstring Utf8(const char* text) {
     int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text, -1, nullptr, 0);
-    if (length <= 0) return std::wstring();
+    if (length <= 0)
+        return std::wstring();
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
     MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text, -1, &wide[0], length);
     wide.resize(static_cast<std::size_t>(length - 1));
@@ -31,7 +32,8 @@ std::wstring Utf8(const char* text) {
 
 std::string Narrow(const std::wstring& text) {
     int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    if (length <= 0) return std::string();
+    if (length <= 0)
+        return std::string();
     std::string narrow(static_cast<std::size_t>(length), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &narrow[0], length, nullptr, nullptr);
     narrow.resize(static_cast<std::size_t>(length - 1));

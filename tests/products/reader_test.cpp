@@ -33,7 +33,8 @@ const int kPieceCount = sizeof(kPieces) / sizeof(kPieces[0]);
 
 std::wstring ListItem(HWND list, int index) {
     LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
-    if (length == LB_ERR) return L"<none>";
+    if (length == LB_ERR)
+        return L"<none>";
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
     text.resize(static_cast<std::size_t>(length));
@@ -55,7 +56,8 @@ std::wstring ControlText(HWND control) {
     std::wstring shown;
     for (int i = 0; i < 100; ++i) {
         shown = ControlText(text);
-        if (shown.compare(0, expectedStart.size(), expectedStart) == 0) break;
+        if (shown.compare(0, expectedStart.size(), expectedStart) == 0)
+            break;
         Sleep(20);
     }
     if (shown.compare(0, expectedStart.size(), expectedStart) != 0) {

@@ -44,7 +44,8 @@ std::wstring PendingDeletions() {
     LONG result = RegQueryValueExW(key, L"PendingFileRenameOperations", nullptr, nullptr,
                                    reinterpret_cast<BYTE*>(data.data()), &bytes);
     RegCloseKey(key);
-    if (result != ERROR_SUCCESS) return L"";
+    if (result != ERROR_SUCCESS)
+        return L"";
     std::wstring text(data.data(), bytes / sizeof(wchar_t));
     std::replace(text.begin(), text.end(), L'\0', L'|');
     return Lower(text);
@@ -61,7 +62,8 @@ protected:
         if (helper_.pid) {
             HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, helper_.pid);
             if (process) {
-                if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) TerminateProcess(process, 0xDEAD);
+                if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT)
+                    TerminateProcess(process, 0xDEAD);
                 WaitForSingleObject(process, 5000);
                 CloseHandle(process);
             }
@@ -85,13 +87,16 @@ protected:
     std::wstring HelperOutcome(DWORD* exitCode) {
         *exitCode = STILL_ACTIVE;
         helper_ = FindChildProcess(original_.Pid(), kTimeoutMs);
-        if (!helper_.pid) return L"<no helper process>";
+        if (!helper_.pid)
+            return L"<no helper process>";
         HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, helper_.pid);
         HWND box = WaitForProcessWindow(helper_.pid, kTimeoutMs);
         std::wstring text = box ? MessageBoxText(box) : L"<no closing message>";
-        if (box) AnswerMessageBox(box, IDOK);
+        if (box)
+            AnswerMessageBox(box, IDOK);
         if (process) {
-            if (WaitForSingleObject(process, kTimeoutMs) == WAIT_OBJECT_0) GetExitCodeProcess(process, exitCode);
+            if (WaitForSingleObject(process, kTimeoutMs) == WAIT_OBJECT_0)
+                GetExitCodeProcess(process, exitCode);
             CloseHandle(process);
         }
         return text;
@@ -102,7 +107,8 @@ protected:
 };
 
 void ExpectAllGone() {
-    for (const auto& item : InstallationItems()) EXPECT_FALSE(item.second) << Narrow(item.first) << " remains";
+    for (const auto& item : InstallationItems())
+        EXPECT_FALSE(item.second) << Narrow(item.first) << " remains";
 }
 
 }  // namespace
@@ -110,7 +116,8 @@ void ExpectAllGone() {
 // Whichever copy the user starts (the installed one or the Start-menu one), everything goes, the
 // running file included, and the helper copy arranges its own deletion.
 TEST_F(ProductUninstaller, YesRemovesEverythingFromEitherCopy) {
-    const std::wstring copies[] = {std::wstring(kInstallDir) + L"uninst.exe", std::wstring(kStartMenuDir) + L"\\uninst.exe"};
+    const std::wstring copies[] = {std::wstring(kInstallDir) + L"uninst.exe",
+                                   std::wstring(kStartMenuDir) + L"\\uninst.exe"};
     for (const std::wstring& copy : copies) {
         SCOPED_TRACE(Narrow(copy));
         StartAndAnswer(copy, IDYES);
@@ -130,11 +137,13 @@ TEST_F(ProductUninstaller, YesRemovesEverythingFromEitherCopy) {
 TEST_F(ProductUninstaller, NoRemovesNothing) {
     StartAndAnswer(std::wstring(kInstallDir) + L"uninst.exe", IDNO);
     EXPECT_EQ(FindChildProcess(original_.Pid(), 500).pid, 0u) << "a helper was started";
-    for (const auto& item : InstallationItems()) EXPECT_TRUE(item.second) << Narrow(item.first) << " was removed";
+    for (const auto& item : InstallationItems())
+        EXPECT_TRUE(item.second) << Narrow(item.first) << " was removed";
 }
 
 TEST_F(ProductUninstaller, FilesOfTheUserStayWithTheirFolders) {
-    const std::wstring extras[] = {std::wstring(kInstallDir) + L"notes.txt", std::wstring(kStartMenuDir) + L"\\Readme.url"};
+    const std::wstring extras[] = {std::wstring(kInstallDir) + L"notes.txt",
+                                   std::wstring(kStartMenuDir) + L"\\Readme.url"};
     for (const std::wstring& extra : extras) {
         HANDLE file = CreateFileW(extra.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
         ASSERT_NE(file, INVALID_HANDLE_VALUE);
@@ -148,7 +157,8 @@ TEST_F(ProductUninstaller, FilesOfTheUserStayWithTheirFolders) {
     EXPECT_NE(outcome.find(kInstallDir), std::wstring::npos) << Narrow(outcome);
     EXPECT_NE(outcome.find(kStartMenuDir), std::wstring::npos) << Narrow(outcome);
 
-    for (const std::wstring& extra : extras) EXPECT_TRUE(PathExists(extra)) << Narrow(extra);
+    for (const std::wstring& extra : extras)
+        EXPECT_TRUE(PathExists(extra)) << Narrow(extra);
     for (const auto& item : InstallationItems()) {
         bool isFolder = item.first == kInstallDir || item.first == kStartMenuDir;
         EXPECT_EQ(item.second, isFolder) << Narrow(item.first);
@@ -189,13 +199,14 @@ TEST_F(ProductUninstaller, ACopyOutsideTheInstallationIsNotDeleted) {
 
 // The helper's command line cannot be used to skip the question or to remove anything.
 TEST_F(ProductUninstaller, MalformedHelperCallsRemoveNothing) {
-    const char* tails[] = {"/helper", "/helper abc 1", "/helper 0 0", "/helper 123456 1", "/helper 4 4",
-                           "/helper 4 -1", "/helper 4 1 extra"};
+    const char* tails[] = {"/helper",     "/helper abc 1", "/helper 0 0",      "/helper 123456 1",
+                           "/helper 4 4", "/helper 4 -1",  "/helper 4 1 extra"};
     for (const char* tail : tails) {
         SCOPED_TRACE(tail);
         ChildProcess uninstaller;
         ASSERT_TRUE(uninstaller.Start(Narrow(std::wstring(kInstallDir) + L"uninst.exe"), tail));
         EXPECT_EQ(uninstaller.WaitForExit(kTimeoutMs), 2u);
-        for (const auto& item : InstallationItems()) EXPECT_TRUE(item.second) << Narrow(item.first);
+        for (const auto& item : InstallationItems())
+            EXPECT_TRUE(item.second) << Narrow(item.first);
     }
 }

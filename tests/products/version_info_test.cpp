@@ -20,7 +20,8 @@ struct ProgramVersion {
 };
 
 const ProgramVersion kPrograms[] = {
-    {"Brindlowen.exe", u8"Brindlowen", u8"Brindlo是国内文学类网站首个推出美文文章阅读软件的网站。", u8"Brindlo为用户体验而生！"},
+    {"Brindlowen.exe", u8"Brindlowen", u8"Brindlo是国内文学类网站首个推出美文文章阅读软件的网站。",
+     u8"Brindlo为用户体验而生！"},
     {"uninst.exe", u8"uninst", u8"Brindlowen卸载程序", u8"Brindlowen卸载程序"},
 };
 
@@ -28,7 +29,8 @@ std::vector<unsigned char> ReadVersionInfo(const std::wstring& path) {
     DWORD ignored = 0;
     DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
     std::vector<unsigned char> data(size);
-    if (size == 0 || !GetFileVersionInfoW(path.c_str(), 0, size, data.data())) data.clear();
+    if (size == 0 || !GetFileVersionInfoW(path.c_str(), 0, size, data.data()))
+        data.clear();
     return data;
 }
 
@@ -36,7 +38,8 @@ std::wstring StringEntry(std::vector<unsigned char>& data, const wchar_t* name) 
     std::wstring query = std::wstring(L"\\StringFileInfo\\080404B0\\") + name;
     void* value = nullptr;
     UINT length = 0;
-    if (!VerQueryValueW(data.data(), query.c_str(), &value, &length) || !value) return L"<missing>";
+    if (!VerQueryValueW(data.data(), query.c_str(), &value, &length) || !value)
+        return L"<missing>";
     return static_cast<const wchar_t*>(value);
 }
 
@@ -65,8 +68,8 @@ void ExpectVersion(const std::wstring& path, const ProgramVersion& program) {
 
     // Chinese (Simplified, PRC) in the Unicode code page, matching the string block's name.
     WORD* translation = nullptr;
-    ASSERT_TRUE(VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
-                               &length));
+    ASSERT_TRUE(
+        VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length));
     ASSERT_GE(length, 4u);
     EXPECT_EQ(translation[0], 0x0804);
     EXPECT_EQ(translation[1], 1200);
@@ -75,9 +78,11 @@ void ExpectVersion(const std::wstring& path, const ProgramVersion& program) {
 }  // namespace
 
 TEST(ProductVersionInfo, TestBuildProgramsCarryTheirVersionEntries) {
-    for (const ProgramVersion& program : kPrograms) ExpectVersion(TestBuildProgram(program.file), program);
+    for (const ProgramVersion& program : kPrograms)
+        ExpectVersion(TestBuildProgram(program.file), program);
 }
 
 TEST(ProductVersionInfo, ShippingProgramsCarryTheirVersionEntries) {
-    for (const ProgramVersion& program : kPrograms) ExpectVersion(ShippingProgram(program.file), program);
+    for (const ProgramVersion& program : kPrograms)
+        ExpectVersion(ShippingProgram(program.file), program);
 }
