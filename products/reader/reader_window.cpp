@@ -88,6 +88,16 @@ LRESULT CALLBACK ReaderProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
                 ShowPiece(state, static_cast<int>(SendMessageW(state->list, LB_GETCURSEL, 0, 0)));
             }
             return 0;
+        case WM_CTLCOLORSTATIC:
+            // A read-only edit is drawn like a static control, on the dialog colour; the page to
+            // read keeps the window colour.
+            if (state && reinterpret_cast<HWND>(lParam) == state->text) {
+                HDC dc = reinterpret_cast<HDC>(wParam);
+                SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+                SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+                return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+            }
+            break;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
