@@ -10,9 +10,11 @@ const DWORD kMaskBits = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_A
                         FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_ARCHIVE;
 
 bool Accepts(DWORD attributes, int mask, int filesOnly) {
-    if (filesOnly) return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    if (filesOnly)
+        return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
     DWORD reduced = static_cast<DWORD>(mask) & kMaskBits;
-    if (reduced == 0) return attributes == 0;
+    if (reduced == 0)
+        return attributes == 0;
     return (attributes & reduced) != 0;
 }
 
@@ -22,12 +24,15 @@ Text FindEntry(const char* pattern, int mask, int filesOnly, FinderState& state)
     WIN32_FIND_DATAA data;
     HANDLE search;
     if (pattern && *pattern) {
-        if (state) FindClose(state);
+        if (state)
+            FindClose(state);
         state = nullptr;
         search = FindFirstFileA(pattern, &data);
-        if (search == INVALID_HANDLE_VALUE) return Text();
+        if (search == INVALID_HANDLE_VALUE)
+            return Text();
     } else {
-        if (!state) return Text();
+        if (!state)
+            return Text();
         search = state;
         if (!FindNextFileA(search, &data)) {
             FindClose(search);
@@ -47,7 +52,8 @@ Text FindEntry(const char* pattern, int mask, int filesOnly, FinderState& state)
 }
 
 void CloseFinder(FinderState state) {
-    if (state) FindClose(state);
+    if (state)
+        FindClose(state);
 }
 
 }  // namespace host

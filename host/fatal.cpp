@@ -11,8 +11,10 @@ namespace {
 char* AppendBounded(char* end, const char* limit, const char* s) {
     while (*s) {
         int width = static_cast<unsigned char>(*s) >= 0x80 && s[1] ? 2 : 1;
-        if (end + width > limit) break;
-        for (int i = 0; i < width; ++i) *end++ = *s++;
+        if (end + width > limit)
+            break;
+        for (int i = 0; i < width; ++i)
+            *end++ = *s++;
     }
     return end;
 }

@@ -12,8 +12,10 @@ namespace {
 bool TemporaryNameBeside(const char* path, char* out) {
     static LONG counter = 0;
     char suffix[40];
-    wsprintfA(suffix, ".~%lx-%lx.tmp", GetCurrentProcessId(), static_cast<unsigned long>(InterlockedIncrement(&counter)));
-    if (lstrlenA(path) + lstrlenA(suffix) >= MAX_PATH) return false;
+    wsprintfA(suffix, ".~%lx-%lx.tmp", GetCurrentProcessId(),
+              static_cast<unsigned long>(InterlockedIncrement(&counter)));
+    if (lstrlenA(path) + lstrlenA(suffix) >= MAX_PATH)
+        return false;
     lstrcpyA(out, path);
     lstrcatA(out, suffix);
     return true;
@@ -22,10 +24,12 @@ bool TemporaryNameBeside(const char* path, char* out) {
 // Writes every byte set with one WriteFile straight from its record; empty sets are skipped.
 bool WriteAll(HANDLE file, std::initializer_list<const ByteSet*> sets) {
     for (const ByteSet* set : sets) {
-        if (!set || set->length <= 0) continue;
+        if (!set || set->length <= 0)
+            continue;
         DWORD wanted = static_cast<DWORD>(set->length);
         DWORD written = 0;
-        if (!WriteFile(file, set->Bytes(), wanted, &written, nullptr) || written != wanted) return false;
+        if (!WriteFile(file, set->Bytes(), wanted, &written, nullptr) || written != wanted)
+            return false;
     }
     return true;
 }
@@ -33,18 +37,20 @@ bool WriteAll(HANDLE file, std::initializer_list<const ByteSet*> sets) {
 }  // namespace
 
 int WriteFileBytes(const char* path, std::initializer_list<const ByteSet*> sets) {
-    if (!path || !*path) return 0;
+    if (!path || !*path)
+        return 0;
     char temporary[MAX_PATH];
-    if (!TemporaryNameBeside(path, temporary)) return 0;
+    if (!TemporaryNameBeside(path, temporary))
+        return 0;
 
     // nLength 12 is the size of the record on 32-bit Windows, where the program runs.
     SECURITY_ATTRIBUTES inheritable = {12, nullptr, TRUE};
     HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, &inheritable, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return 0;
+    if (file == INVALID_HANDLE_VALUE)
+        return 0;
     bool written = WriteAll(file, sets);
     bool closed = CloseHandle(file) != 0;
-    if (written && closed &&
-        MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (written && closed && MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return 1;
     }
     DeleteFileA(temporary);

@@ -1,5 +1,6 @@
 // BrowseForFolder: the shell's folder dialog, made modal to every top-level window of the program.
 #include <windows.h>
+
 #include <shlobj.h>
 
 #include <vector>
@@ -30,14 +31,18 @@ class ProgramWindowsDisabled {
 public:
     ProgramWindowsDisabled() : active_(GetActiveWindow()), foreground_(GetForegroundWindow()) {
         EnumWindows(RememberAndDisable, reinterpret_cast<LPARAM>(&windows_));
-        for (const WindowState& state : windows_) EnableWindow(state.window, FALSE);
+        for (const WindowState& state : windows_)
+            EnableWindow(state.window, FALSE);
     }
     ~ProgramWindowsDisabled() {
         for (const WindowState& state : windows_) {
-            if (IsWindow(state.window)) EnableWindow(state.window, state.enabled);
+            if (IsWindow(state.window))
+                EnableWindow(state.window, state.enabled);
         }
-        if (foreground_ && IsWindow(foreground_)) SetForegroundWindow(foreground_);
-        if (active_ && IsWindow(active_)) SetActiveWindow(active_);
+        if (foreground_ && IsWindow(foreground_))
+            SetForegroundWindow(foreground_);
+        if (active_ && IsWindow(active_))
+            SetActiveWindow(active_);
     }
     ProgramWindowsDisabled(const ProgramWindowsDisabled&) = delete;
     ProgramWindowsDisabled& operator=(const ProgramWindowsDisabled&) = delete;
@@ -56,7 +61,8 @@ Text BrowseForFolder(const char* title, int includeFiles) {
     info.pszDisplayName = displayName;
     info.lpszTitle = title;
     info.ulFlags = BIF_EDITBOX;
-    if (includeFiles > 0) info.ulFlags |= BIF_BROWSEINCLUDEFILES;  // negative: the switch was left out
+    if (includeFiles > 0)
+        info.ulFlags |= BIF_BROWSEINCLUDEFILES;  // negative: the switch was left out
     HWND active = GetActiveWindow();
     info.hwndOwner = active && IsWindow(active) ? active : nullptr;
 
@@ -65,11 +71,13 @@ Text BrowseForFolder(const char* title, int includeFiles) {
         ProgramWindowsDisabled modal;
         item = SHBrowseForFolderA(&info);
     }
-    if (!item) return Text();
+    if (!item)
+        return Text();
 
     Text result;
     char path[MAX_PATH] = {};
-    if (SHGetPathFromIDListA(item, path) && path[0]) result = Text::Copy(path);
+    if (SHGetPathFromIDListA(item, path) && path[0])
+        result = Text::Copy(path);
     IMalloc* allocator = nullptr;
     if (SUCCEEDED(SHGetMalloc(&allocator))) {
         allocator->Free(item);

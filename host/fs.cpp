@@ -14,7 +14,8 @@ int MakeDirectory(const char* path) {
 int FileExists(const char* path) {
     WIN32_FIND_DATAA data;
     HANDLE search = FindFirstFileA(path, &data);
-    if (search == INVALID_HANDLE_VALUE) return 0;
+    if (search == INVALID_HANDLE_VALUE)
+        return 0;
     FindClose(search);
     return 1;
 }

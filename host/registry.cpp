@@ -27,8 +27,10 @@ HKEY RootKey(int rootCode) {
 }  // namespace
 
 int WriteRegistryText(int rootCode, const char* path, const char* value) {
-    if (!path) path = "";
-    if (!value) value = "";
+    if (!path)
+        path = "";
+    if (!value)
+        value = "";
     HKEY root = RootKey(rootCode);
 
     // Key path before the last "\", value name after it; without "\" the value sits on the root.

@@ -1,5 +1,6 @@
 // CreateShortcut: a shell link saved through IPersistFile.
 #include <windows.h>
+
 #include <shlobj.h>
 
 #include <cstring>
@@ -19,10 +20,12 @@ bool LinkFileName(const char* linkPath, wchar_t* wide) {
     char name[MAX_PATH];
     std::size_t length = std::strlen(linkPath);
     if (std::strchr(lastPart, '.')) {
-        if (length + 1 > MAX_PATH) return false;
+        if (length + 1 > MAX_PATH)
+            return false;
         std::memcpy(name, linkPath, length + 1);
     } else {
-        if (length + 5 > MAX_PATH) return false;
+        if (length + 5 > MAX_PATH)
+            return false;
         std::memcpy(name, linkPath, length);
         std::memcpy(name + length, ".lnk", 5);
     }
@@ -31,10 +34,15 @@ bool LinkFileName(const char* linkPath, wchar_t* wide) {
 
 }  // namespace
 
-int CreateShortcut(const char* linkPath, const char* target, const char* description, const char* arguments,
+int CreateShortcut(const char* linkPath,
+                   const char* target,
+                   const char* description,
+                   const char* arguments,
                    const char* workingDirectory) {
-    if (!linkPath) linkPath = "";
-    if (!target) target = "";
+    if (!linkPath)
+        linkPath = "";
+    if (!target)
+        target = "";
     int result = 0;
     IShellLinkA* link = nullptr;
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
@@ -48,12 +56,16 @@ int CreateShortcut(const char* linkPath, const char* target, const char* descrip
     }
     link->SetPath(target);
     link->SetShowCmd(SW_SHOW);
-    if (description) link->SetDescription(description);
-    if (arguments) link->SetArguments(arguments);
-    if (workingDirectory) link->SetWorkingDirectory(workingDirectory);
+    if (description)
+        link->SetDescription(description);
+    if (arguments)
+        link->SetArguments(arguments);
+    if (workingDirectory)
+        link->SetWorkingDirectory(workingDirectory);
 
     wchar_t name[MAX_PATH];
-    if (LinkFileName(linkPath, name) && SUCCEEDED(file->Save(name, TRUE))) result = 1;
+    if (LinkFileName(linkPath, name) && SUCCEEDED(file->Save(name, TRUE)))
+        result = 1;
     file->Release();
     link->Release();
     return result;

@@ -32,9 +32,11 @@ namespace {
 Text AllocateText(std::size_t size) {
     // One byte more for the terminator; a size that leaves no room for it cannot be served.
     std::size_t bytes = size + 1;
-    if (bytes == 0) OutOfMemory(size);
+    if (bytes == 0)
+        OutOfMemory(size);
     void* block = HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, bytes);
-    if (!block) OutOfMemory(bytes);
+    if (!block)
+        OutOfMemory(bytes);
     return Text(static_cast<char*>(block));
 }
 
@@ -44,17 +46,20 @@ char* MutableBytes(Text& text) {
 
 Text Text::Copy(const char* bytes, std::size_t size) {
     Text text = AllocateText(size);
-    if (size) std::memcpy(MutableBytes(text), bytes, size);
+    if (size)
+        std::memcpy(MutableBytes(text), bytes, size);
     return text;
 }
 
 Text Text::Copy(const char* s) {
-    if (!s) return Text();
+    if (!s)
+        return Text();
     return Copy(s, std::strlen(s));
 }
 
 Text::~Text() {
-    if (data_) HeapFree(GetProcessHeap(), 0, data_);
+    if (data_)
+        HeapFree(GetProcessHeap(), 0, data_);
 }
 
 Text::Text(Text&& other) noexcept : data_(other.data_) {
@@ -63,7 +68,8 @@ Text::Text(Text&& other) noexcept : data_(other.data_) {
 
 Text& Text::operator=(Text&& other) noexcept {
     if (this != &other) {
-        if (data_) HeapFree(GetProcessHeap(), 0, data_);
+        if (data_)
+            HeapFree(GetProcessHeap(), 0, data_);
         data_ = other.data_;
         other.data_ = nullptr;
     }
@@ -82,12 +88,14 @@ std::size_t Length(const char* s) {
 
 Text Join(std::initializer_list<const char*> parts) {
     std::size_t total = 0;
-    for (const char* part : parts) total += Length(part);
+    for (const char* part : parts)
+        total += Length(part);
     Text joined = AllocateText(total);
     char* out = MutableBytes(joined);
     for (const char* part : parts) {
         std::size_t n = Length(part);
-        if (n) std::memcpy(out, part, n);
+        if (n)
+            std::memcpy(out, part, n);
         out += n;
     }
     return joined;
@@ -110,24 +118,31 @@ int CompareText(const char* a, const char* b) {
         ++x;
         ++y;
     }
-    if (*x == *y) return 0;
+    if (*x == *y)
+        return 0;
     return *x < *y ? -1 : 1;
 }
 
 Text LeftText(const char* t, int n) {
-    if (n <= 0) return Text();
+    if (n <= 0)
+        return Text();
     std::size_t count = Length(t);
-    if (static_cast<std::size_t>(n) < count) count = static_cast<std::size_t>(n);
-    if (count == 0) return Text();
+    if (static_cast<std::size_t>(n) < count)
+        count = static_cast<std::size_t>(n);
+    if (count == 0)
+        return Text();
     return Text::Copy(t, count);
 }
 
 Text RightText(const char* t, int n) {
-    if (n <= 0) return Text();
+    if (n <= 0)
+        return Text();
     std::size_t length = Length(t);
     std::size_t count = length;
-    if (static_cast<std::size_t>(n) < count) count = static_cast<std::size_t>(n);
-    if (count == 0) return Text();
+    if (static_cast<std::size_t>(n) < count)
+        count = static_cast<std::size_t>(n);
+    if (count == 0)
+        return Text();
     return Text::Copy(t + (length - count), count);
 }
 
