@@ -16,9 +16,10 @@ namespace {
 
 // True while some handle (an open search) is held on the directory: an exclusive open is refused.
 bool InUse(const std::string& directory) {
-    HANDLE exclusive = CreateFileA(directory.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                   FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (exclusive == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_SHARING_VIOLATION;
+    HANDLE exclusive =
+        CreateFileA(directory.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (exclusive == INVALID_HANDLE_VALUE)
+        return GetLastError() == ERROR_SHARING_VIOLATION;
     CloseHandle(exclusive);
     return false;
 }
@@ -39,7 +40,9 @@ protected:
     }
 
     // Every name one search yields: the first call with the pattern, then null until the end.
-    static std::multiset<std::string> Enumerate(const std::string& pattern, int mask, int filesOnly,
+    static std::multiset<std::string> Enumerate(const std::string& pattern,
+                                                int mask,
+                                                int filesOnly,
                                                 host::FinderState& state) {
         std::multiset<std::string> names;
         for (host::Text name = host::FindEntry(pattern.c_str(), mask, filesOnly, state); !name.IsNull();

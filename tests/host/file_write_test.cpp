@@ -42,7 +42,8 @@ TEST_F(HostWriteFileBytes, ReplacesLongerFileWithExactlyTheNewBytes) {
 
 TEST_F(HostWriteFileBytes, WritesAPayloadSizedSetWhole) {
     std::string payload(1085440, '\0');
-    for (size_t i = 0; i < payload.size(); ++i) payload[i] = static_cast<char>(i * 7 + (i >> 11));
+    for (size_t i = 0; i < payload.size(); ++i)
+        payload[i] = static_cast<char>(i * 7 + (i >> 11));
     ByteSetRecord record(payload);
     std::string path = dir_ / "Brindlowen.exe";
     ASSERT_EQ(host::WriteFileBytes(path.c_str(), {record.Get()}), 1);
@@ -59,8 +60,7 @@ TEST_F(HostWriteFileBytes, FailuresReturnZeroAndLeaveTheDirectoryAsItWas) {
         {"missing directory", [&] { return dir_ / "missing\\Brindlowen.exe"; }},
         {"path is a directory", [&] { return dir_ / "sub"; }},
         {"path ends in \\", [&] { return dir_ / "sub\\"; }},
-        {"path at the length limit",
-         [&] { return dir_ / std::string(MAX_PATH - 1 - dir_.Path().size() - 1, 'n'); }},
+        {"path at the length limit", [&] { return dir_ / std::string(MAX_PATH - 1 - dir_.Path().size() - 1, 'n'); }},
         {"path longer than the limit", [&] { return dir_ / std::string(MAX_PATH, 'n'); }},
     };
     ASSERT_TRUE(CreateDirectoryA((dir_ / "sub").c_str(), nullptr));
@@ -95,7 +95,8 @@ TEST_F(HostWriteFileBytes, WrittenFileCanBeOpenedByOthersAfterwards) {
     ASSERT_EQ(host::WriteFileBytes(path.c_str(), {record.Get()}), 1);
     HANDLE exclusive = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     EXPECT_NE(exclusive, INVALID_HANDLE_VALUE);
-    if (exclusive != INVALID_HANDLE_VALUE) CloseHandle(exclusive);
+    if (exclusive != INVALID_HANDLE_VALUE)
+        CloseHandle(exclusive);
 }
 
 }  // namespace

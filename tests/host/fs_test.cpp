@@ -47,14 +47,12 @@ TEST_F(HostFiles, MakeDirectoryCreatesExactlyOneNewLevel) {
         std::string path;
         int expected;
     } cases[] = {
-        {"new directory", dir_ / "zavrin", 1},
-        {"dot in the name", dir_ / "john.doe", 1},
-        {"existing directory", dir_ / "sub", 0},
-        {"existing file", dir_ / "source.exe", 0},
-        {"missing parent", dir_ / "absent\\child", 0},
-        {"empty path", "", 0},
+        {"new directory", dir_ / "zavrin", 1},         {"dot in the name", dir_ / "john.doe", 1},
+        {"existing directory", dir_ / "sub", 0},       {"existing file", dir_ / "source.exe", 0},
+        {"missing parent", dir_ / "absent\\child", 0}, {"empty path", "", 0},
     };
-    for (const Case& c : cases) EXPECT_EQ(host::MakeDirectory(c.path.c_str()), c.expected) << c.what;
+    for (const Case& c : cases)
+        EXPECT_EQ(host::MakeDirectory(c.path.c_str()), c.expected) << c.what;
     EXPECT_TRUE(IsDirectory(dir_ / "zavrin"));
     EXPECT_FALSE(IsDirectory(dir_ / "absent")) << "no parent level is created";
     EXPECT_EQ(ListNames(dir_ / "sub"), std::set<std::string>{"inner.txt"}) << "existing directory untouched";
@@ -76,7 +74,8 @@ TEST_F(HostFiles, FileExistsFindsFilesDirectoriesAndWildcardMatches) {
         {"wildcard without a match", dir_ / "sub\\*.exe", 0},
         {"empty path", "", 0},
     };
-    for (const Case& c : cases) EXPECT_EQ(host::FileExists(c.path.c_str()), c.expected) << c.what;
+    for (const Case& c : cases)
+        EXPECT_EQ(host::FileExists(c.path.c_str()), c.expected) << c.what;
 }
 
 }  // namespace

@@ -44,10 +44,9 @@ TEST(HostText, CompareOrdersBytesAsUnsignedAndTreatsNullAsEmpty) {
         const char* b;
         int expected;
     } cases[] = {
-        {nullptr, "", 0},       {"", nullptr, 0},       {nullptr, nullptr, 0}, {"a", nullptr, 1},
-        {nullptr, "a", -1},     {"abc", "abc", 0},      {"ab", "abc", -1},     {"abc", "ab", 1},
-        {"abc", "abd", -1},     {"B", "a", -1},         {"a", "A", 1},         {"\x80", "z", 1},
-        {"z", "\xFF", -1},      {"中文", "中文", 0},    {"中", "丁", 1},
+        {nullptr, "", 0},  {"", nullptr, 0},  {nullptr, nullptr, 0}, {"a", nullptr, 1},   {nullptr, "a", -1},
+        {"abc", "abc", 0}, {"ab", "abc", -1}, {"abc", "ab", 1},      {"abc", "abd", -1},  {"B", "a", -1},
+        {"a", "A", 1},     {"\x80", "z", 1},  {"z", "\xFF", -1},     {"中文", "中文", 0}, {"中", "丁", 1},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(host::CompareText(c.a, c.b), c.expected)
@@ -63,11 +62,11 @@ TEST(HostText, LeftAndRightCountBytesAndGiveNullWhenEmpty) {
         int n;
         const char* expected;
     } cases[] = {
-        {true, "abc", 5, "abc"},        {true, "abc", 2, "ab"},          {true, "abc", 0, nullptr},
-        {true, "abc", -1, nullptr},     {true, "", 3, nullptr},          {true, nullptr, 3, nullptr},
-        {true, "中文", 3, "\xD6\xD0\xCE"}, {false, "abc", 1, "c"},        {false, "abc", 5, "abc"},
-        {false, "abc", -1, nullptr},    {false, "abc", 0, nullptr},      {false, "", 2, nullptr},
-        {false, "中文", 1, "\xC4"},     {true, "abc", INT_MIN, nullptr}, {false, "abc", INT_MAX, "abc"},
+        {true, "abc", 5, "abc"},           {true, "abc", 2, "ab"},          {true, "abc", 0, nullptr},
+        {true, "abc", -1, nullptr},        {true, "", 3, nullptr},          {true, nullptr, 3, nullptr},
+        {true, "中文", 3, "\xD6\xD0\xCE"}, {false, "abc", 1, "c"},          {false, "abc", 5, "abc"},
+        {false, "abc", -1, nullptr},       {false, "abc", 0, nullptr},      {false, "", 2, nullptr},
+        {false, "中文", 1, "\xC4"},        {true, "abc", INT_MIN, nullptr}, {false, "abc", INT_MAX, "abc"},
     };
     for (const Case& c : cases) {
         Text cut = c.left ? host::LeftText(c.text, c.n) : host::RightText(c.text, c.n);
