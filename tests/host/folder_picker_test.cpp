@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <commctrl.h>
 #include <shlobj.h>
 
 #include <functional>
@@ -41,6 +42,20 @@ HWND WaitForDialog(DWORD timeoutMs) {
         Sleep(50);
     }
     return nullptr;
+}
+
+// The text of the item selected in the dialog's folder tree.
+std::string SelectedName(HWND dialog) {
+    HWND tree = FindWindowExA(dialog, nullptr, "SysTreeView32", nullptr);
+    TVITEMA item = {};
+    item.mask = TVIF_TEXT;
+    item.hItem = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    char text[MAX_PATH] = {};
+    item.pszText = text;
+    item.cchTextMax = sizeof(text);
+    if (!item.hItem || !SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
+        return std::string();
+    return text;
 }
 
 // What the answering thread saw while the dialog was open.
@@ -128,11 +143,17 @@ TEST_F(HostBrowseForFolder, ChosenFolderIsReturnedAsItsPath) {
     for (const Case& c : cases) {
         Seen seen;
         host::Text result = Browse("选择安装目录", c.includeFiles, seen, [&](HWND dialog) {
-            // Wine's tree finds a new folder two levels down only once its parent has been
-            // selected, so walk down one level at a time.
+            // Wine's tree may not yet know a new entry two levels down: select the parent first
+            // and repeat until the tree's selected item is the chosen entry.
             std::string parent = c.select.substr(0, c.select.rfind('\\'));
-            SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(parent.c_str()));
-            SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(c.select.c_str()));
+            std::string name = c.select.substr(parent.size() + 1);
+            for (int attempt = 0; attempt < 40 && SelectedName(dialog).rfind(name.substr(0, name.find('.')), 0);
+                 ++attempt) {
+                SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(parent.c_str()));
+                SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(c.select.c_str()));
+                if (attempt)
+                    Sleep(50);
+            }
             PostMessageA(dialog, WM_COMMAND, IDOK, 0);
         });
         ASSERT_NE(seen.dialog, nullptr) << c.what;
