@@ -37,7 +37,9 @@ rm -f "$downloads"/*.loaded "$downloads/load_by_name.exe"
 WIZARD=$downloads/BrindlowenSetup.exe
 trace=$E2E_DIR/trace.txt
 WINE_REAL=$WINE
-WINE="strace -f -qq -e trace=openat,open,execve -o $trace $WINE_REAL"
+printf '#!/bin/sh\nexec strace -f -qq -e trace=openat,open,execve -o "%s" "%s" "$@"\n' "$trace" "$WINE_REAL" > "$E2E_DIR/traced-wine"
+chmod +x "$E2E_DIR/traced-wine"
+WINE=$E2E_DIR/traced-wine
 e2e_launch "$WIZARD"
 WINE=$WINE_REAL
 to_progress
