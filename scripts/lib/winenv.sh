@@ -77,6 +77,11 @@ winenv_start() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     winenv_init_prefix "$WINEPREFIX"
   fi
+  # An untouched copy for the scenarios that each want a fresh prefix of their own.
+  if [ ! -d "$_winenv_tmp/pristine" ]; then
+    cp -a "$WINEPREFIX" "$_winenv_tmp/pristine"
+  fi
+  export BRINDLOWEN_PRISTINE_PREFIX=$_winenv_tmp/pristine
   winenv_warm_up
 }
 
@@ -90,9 +95,8 @@ winenv_warm_up() {
 
 winenv_fresh_prefix() {
   local dir=$1
-  WINEPREFIX=$WINEPREFIX wineserver -w 2>/dev/null || true
   rm -rf "$dir"
-  cp -a "$_winenv_tmp/prefix" "$dir"
+  cp -a "$BRINDLOWEN_PRISTINE_PREFIX" "$dir"
 }
 
 winenv_stop() {
