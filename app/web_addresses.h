@@ -11,6 +11,6 @@ constexpr char kQqContact[] = "http://wpa.qq.com/msgrd?v=1&uin=1739406521&site=b
 // The agreement text on the maker's web site.
 constexpr char kAgreement[] = "http://www.brindlo.com/thread-5038-1-1.html";
 // The maker's home page: the site's root, no path.
-constexpr char kHomePage[] = "http://www.brindlo.com";
+constexpr char kUrlInfoAbout[] = "http://www.brindlo.com";
 
 }  // namespace web

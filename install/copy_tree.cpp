@@ -61,10 +61,16 @@ void CopyFiles(const host::Text& source, const host::Text& target, host::FinderS
     }
 }
 
-void CopyLevel(host::Text& source, host::Text& target, int depth, FailureList& failures);
+struct Copy {
+    FailureList& failures;
+    bool stopped = false;  // the program is ending: the page is gone, touch nothing more
+};
+
+void CopyLevel(host::Text& source, host::Text& target, int depth, Copy& copy);
 
 void CopyDirectories(const host::Text& source, const host::Text& target, int depth, host::FinderState& state,
-                     FailureList& failures) {
+                     Copy& copy) {
+    FailureList& failures = copy.failures;
     host::Text name = host::FindEntry(host::ConcatText(source.Str(), "*.*").Str(), 16, 0, state);
     while (!name.Empty()) {
         // ".", ".." and every directory whose name begins with a dot are left out.
@@ -78,24 +84,36 @@ void CopyDirectories(const host::Text& source, const host::Text& target, int dep
                 failures.Add(subSource.Str() + std::string("（目录层次过深，未复制）"));
             } else {
                 host::MakeDirectory(subTarget.Str());
-                CopyLevel(subSource, subTarget, depth + 1, failures);
+                CopyLevel(subSource, subTarget, depth + 1, copy);
+                if (copy.stopped) return;
             }
         }
         name = host::FindEntry(nullptr, 16, 0, state);
     }
 }
 
-void CopyLevel(host::Text& source, host::Text& target, int depth, FailureList& failures) {
+// True when a quit request waits in the queue: the last page has been closed (for example with
+// Alt+F4 while pending events ran), so ProgressPage can no longer be read or written.
+bool ProgramEnding() {
+    MSG msg;
+    return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != 0;
+}
+
+void CopyLevel(host::Text& source, host::Text& target, int depth, Copy& copy) {
     // Keeps the page painting and the progress bar moving while the tree is copied.
     gui::ProcessPendingEvents();
-    if (!host::MakeDirectory(target.Str()) && !IsDirectory(target.Str())) failures.Add(target.Str());
+    if (ProgramEnding()) {
+        copy.stopped = true;
+        return;
+    }
+    if (!host::MakeDirectory(target.Str()) && !IsDirectory(target.Str())) copy.failures.Add(target.Str());
     EnsureTrailingBackslash(target);
     EnsureTrailingBackslash(source);
 
     // One search per level, shared by both passes.
     host::FinderState state = 0;
-    CopyFiles(source, target, state, failures);
-    CopyDirectories(source, target, depth, state, failures);
+    CopyFiles(source, target, state, copy.failures);
+    CopyDirectories(source, target, depth, state, copy);
     host::CloseFinder(state);
 }
 
@@ -109,13 +127,15 @@ bool IsSameOrInside(const char* inner, const char* outer) {
                                 static_cast<int>(outerFull.size()), TRUE) == CSTR_EQUAL;
 }
 
-void CopyTree(host::Text& source, host::Text& target, FailureList& failures) {
+bool CopyTree(host::Text& source, host::Text& target, FailureList& failures) {
     // Copying a tree into itself would never end: every level would find the copy made before.
     if (IsSameOrInside(target.Str(), source.Str())) {
         failures.Add(target.Str() + std::string("（位于源目录 ") + source.Str() + "之内，未复制）");
-        return;
+        return true;
     }
-    CopyLevel(source, target, 0, failures);
+    Copy copy{failures};
+    CopyLevel(source, target, 0, copy);
+    return !copy.stopped;
 }
 
 }  // namespace install

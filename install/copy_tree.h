@@ -15,8 +15,10 @@ const int kMaxCopyDepth = 64;
 // first; directories whose names begin with "." are skipped, directory links are not followed,
 // and pending events run once per level. Either variable may be replaced by the same path with a
 // trailing "\"; the caller releases both afterwards. A target inside or equal to the source is
-// refused. Whatever could not be created or copied is added to `failures`.
-void CopyTree(host::Text& source, host::Text& target, FailureList& failures);
+// refused. Whatever could not be created or copied is added to `failures`. Returns false when the
+// copy stopped because the program is ending (the last page was closed while events ran); the
+// caller must then not touch the page again.
+bool CopyTree(host::Text& source, host::Text& target, FailureList& failures);
 
 // True when `inner`, made a full path, is `outer` or lies below it (compared case-insensitively).
 bool IsSameOrInside(const char* inner, const char* outer);

@@ -34,7 +34,8 @@ void MakeDesktopShortcut(install::FailureList& failures) {
                    std::string("桌面快捷方式 ") + link.Str());
 }
 
-void MakeStartMenuFolder(install::FailureList& failures) {
+// False when the program is ending under the copy and the page must not be touched again.
+bool MakeStartMenuFolder(install::FailureList& failures) {
     SECURITY_ATTRIBUTES security;
     ZeroMemory(&security, sizeof(security));
     host::Text folder = gui::ReadProperty(Page::Progress, "编辑框1", TextProperty::Text);
@@ -45,7 +46,7 @@ void MakeStartMenuFolder(install::FailureList& failures) {
 
     host::Text source = gui::ReadProperty(Page::Progress, "编辑框3", TextProperty::Text);
     host::Text target = gui::ReadProperty(Page::Progress, "编辑框2", TextProperty::Text);
-    install::CopyTree(source, target, failures);
+    return install::CopyTree(source, target, failures);
 }
 
 }  // namespace
@@ -61,7 +62,7 @@ void ProgressFinish() {
 
     install::FailureList failures;
     if (Checked("选择框1") == 1) MakeDesktopShortcut(failures);
-    if (Checked("选择框2") == 1) MakeStartMenuFolder(failures);
+    if (Checked("选择框2") == 1 && !MakeStartMenuFolder(failures)) return;
     // Told before the destruction request: the box runs messages while it is open, and taking
     // that request would end the program underneath it.
     failures.TellOnce("以下快捷方式或文件未能创建：");

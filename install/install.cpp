@@ -29,7 +29,7 @@ const RegistryValue kUninstallEntry[] = {
     {UNINSTALL_KEY "DisplayVersion", "1.3"},
     {UNINSTALL_KEY "UninstallString", "C:\\Program Files\\zavrin\\uninst.exe"},
     {UNINSTALL_KEY "Publisher", "Brindlo"},
-    {UNINSTALL_KEY "URLInfoAbout", web::kHomePage},
+    {UNINSTALL_KEY "URLInfoAbout", web::kUrlInfoAbout},
 };
 
 int WritePayload(const char* fileName, const host::ByteSet& payload, install::FailureList& failures) {
