@@ -39,6 +39,8 @@ HWND FindBrowser(DWORD timeoutMs) {
     return nullptr;
 }
 
+}  // namespace
+
 struct BrowseCase {
     const char* name;
     const char* choose;  // folder to select and accept; null: cancel the browser
@@ -46,8 +48,6 @@ struct BrowseCase {
 };
 
 class DirectoryBrowse : public ::testing::TestWithParam<BrowseCase> {};
-
-}  // namespace
 
 TEST_P(DirectoryBrowse, PutsTheChosenFolderWithOneTrailingBackslashIntoTheBox) {
     const BrowseCase c = GetParam();

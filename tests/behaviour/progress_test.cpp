@@ -11,8 +11,6 @@ using gui::Page;
 using gui::Property;
 using namespace behaviourtest;
 
-namespace {
-
 struct BarCase {
     int rulerWidth;
     int finalWidth;
@@ -20,6 +18,8 @@ struct BarCase {
 };
 
 class ProgressBar : public ::testing::TestWithParam<BarCase> {};
+
+namespace {
 
 int Read(const char* control, Property property) {
     return gui::ReadProperty(Page::Progress, control, property);
