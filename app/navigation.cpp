@@ -29,7 +29,8 @@ void GoTo(Page target, Page current) {
 
 void ConfirmCancel() {
     const int kYesNo = 4, kYes = 5;
-    if (gui::ShowMessageBox("您确定要退出安装?", kYesNo, "提示") == kYes) gui::ExitProgram(0);
+    if (gui::ShowMessageBox("您确定要退出安装?", kYesNo, "提示") == kYes)
+        gui::ExitProgram(0);
 }
 
 }  // namespace
@@ -53,7 +54,8 @@ void DirectoryNext() {
     SECURITY_ATTRIBUTES security;
     ZeroMemory(&security, sizeof(security));
 
-    const bool empty = host::CompareText(gui::ReadProperty(Page::Directory, "编辑框1", TextProperty::Text).Get(), "") == 0;
+    const bool empty =
+        host::CompareText(gui::ReadProperty(Page::Directory, "编辑框1", TextProperty::Text).Get(), "") == 0;
     if (empty) {
         gui::ShowMessageBox("请先输入安装地址", 0, "提示");
         return;
@@ -72,10 +74,11 @@ void DirectoryCancel() {
 
 void DirectoryBrowse() {
     host::Text chosen = host::BrowseForFolder("");
-    if (chosen.Empty()) return;  // cancelled: the edit box keeps its text
+    if (chosen.Empty())
+        return;  // cancelled: the edit box keeps its text
     // A drive root ("D:\") already ends with the separator; a folder gets one.
-    host::Text directory = pathtext::EndsWithBackslash(chosen.Str()) ? std::move(chosen)
-                                                                       : host::ConcatText(chosen.Str(), "\\");
+    host::Text directory =
+        pathtext::EndsWithBackslash(chosen.Str()) ? std::move(chosen) : host::ConcatText(chosen.Str(), "\\");
     gui::WriteProperty(Page::Directory, "编辑框1", TextProperty::Text, directory.Str());
 }
 
@@ -88,7 +91,8 @@ void FollowNext() {
         // Reached only when the box was unticked from the keyboard: close the gate now.
         gui::WriteProperty(Page::Follow, "图片框2", Property::Disabled, 1);
     }
-    if (gui::ReadProperty(Page::Follow, "选择框1", Property::Checked) == 1) GoTo(Page::Progress, Page::Follow);
+    if (gui::ReadProperty(Page::Follow, "选择框1", Property::Checked) == 1)
+        GoTo(Page::Progress, Page::Follow);
 }
 
 void FollowCancel() {

@@ -18,13 +18,16 @@ namespace {
 std::wstring FullDirectoryPath(const char* path) {
     char full[MAX_PATH * 4];
     DWORD size = GetFullPathNameA(path, sizeof(full), full, nullptr);
-    if (size == 0 || size >= sizeof(full)) return std::wstring();
+    if (size == 0 || size >= sizeof(full))
+        return std::wstring();
     int wideSize = MultiByteToWideChar(CP_ACP, 0, full, -1, nullptr, 0);
-    if (wideSize <= 0) return std::wstring();
+    if (wideSize <= 0)
+        return std::wstring();
     std::wstring wide(static_cast<std::size_t>(wideSize), L'\0');
     MultiByteToWideChar(CP_ACP, 0, full, -1, &wide[0], wideSize);
     wide.resize(static_cast<std::size_t>(wideSize) - 1);
-    if (wide.empty() || wide.back() != L'\\') wide += L'\\';
+    if (wide.empty() || wide.back() != L'\\')
+        wide += L'\\';
     return wide;
 }
 
@@ -39,11 +42,11 @@ bool IsDirectoryLink(const char* path) {
 }
 
 void EnsureTrailingBackslash(host::Text& path) {
-    if (!pathtext::EndsWithBackslash(path.Str())) path = host::ConcatText(path.Str(), "\\");
+    if (!pathtext::EndsWithBackslash(path.Str()))
+        path = host::ConcatText(path.Str(), "\\");
 }
 
-void CopyFiles(const host::Text& source, const host::Text& target, host::FinderState& state,
-               FailureList& failures) {
+void CopyFiles(const host::Text& source, const host::Text& target, host::FinderState& state, FailureList& failures) {
     host::Text name = host::FindEntry(host::ConcatText(source.Str(), "*.*").Str(), 0, 1, state);
     while (!name.Empty()) {
         host::Text sourceFile = host::ConcatText(source.Str(), name.Str());
@@ -68,7 +71,10 @@ struct Copy {
 
 void CopyLevel(host::Text& source, host::Text& target, int depth, Copy& copy);
 
-void CopyDirectories(const host::Text& source, const host::Text& target, int depth, host::FinderState& state,
+void CopyDirectories(const host::Text& source,
+                     const host::Text& target,
+                     int depth,
+                     host::FinderState& state,
                      Copy& copy) {
     FailureList& failures = copy.failures;
     host::Text name = host::FindEntry(host::ConcatText(source.Str(), "*.*").Str(), 16, 0, state);
@@ -85,7 +91,8 @@ void CopyDirectories(const host::Text& source, const host::Text& target, int dep
             } else {
                 host::MakeDirectory(subTarget.Str());
                 CopyLevel(subSource, subTarget, depth + 1, copy);
-                if (copy.stopped) return;
+                if (copy.stopped)
+                    return;
             }
         }
         name = host::FindEntry(nullptr, 16, 0, state);
@@ -106,7 +113,8 @@ void CopyLevel(host::Text& source, host::Text& target, int depth, Copy& copy) {
         copy.stopped = true;
         return;
     }
-    if (!host::MakeDirectory(target.Str()) && !IsDirectory(target.Str())) copy.failures.Add(target.Str());
+    if (!host::MakeDirectory(target.Str()) && !IsDirectory(target.Str()))
+        copy.failures.Add(target.Str());
     EnsureTrailingBackslash(target);
     EnsureTrailingBackslash(source);
 
@@ -122,7 +130,8 @@ void CopyLevel(host::Text& source, host::Text& target, int depth, Copy& copy) {
 bool IsSameOrInside(const char* inner, const char* outer) {
     std::wstring innerFull = FullDirectoryPath(inner);
     std::wstring outerFull = FullDirectoryPath(outer);
-    if (innerFull.empty() || outerFull.empty() || innerFull.size() < outerFull.size()) return false;
+    if (innerFull.empty() || outerFull.empty() || innerFull.size() < outerFull.size())
+        return false;
     return CompareStringOrdinal(innerFull.c_str(), static_cast<int>(outerFull.size()), outerFull.c_str(),
                                 static_cast<int>(outerFull.size()), TRUE) == CSTR_EQUAL;
 }

@@ -57,19 +57,24 @@ void ProgressFinish() {
     // The copy lets pending events run, among them further presses of Finish. The step runs once:
     // those presses are ignored, and so is any press after the page's destruction was requested.
     static bool finishing = false;
-    if (finishing) return;
+    if (finishing)
+        return;
     finishing = true;
 
     install::FailureList failures;
-    if (Checked("选择框1") == 1) MakeDesktopShortcut(failures);
-    if (Checked("选择框2") == 1 && !MakeStartMenuFolder(failures)) return;
+    if (Checked("选择框1") == 1)
+        MakeDesktopShortcut(failures);
+    if (Checked("选择框2") == 1 && !MakeStartMenuFolder(failures))
+        return;
     // Told before the destruction request: the box runs messages while it is open, and taking
     // that request would end the program underneath it.
     failures.TellOnce("以下快捷方式或文件未能创建：");
 
     gui::DestroyPage(Page::Progress);
-    if (Checked("选择框1") == 0) gui::ExitProgram(0);
-    if (Checked("选择框2") == 0) gui::ExitProgram(0);
+    if (Checked("选择框1") == 0)
+        gui::ExitProgram(0);
+    if (Checked("选择框2") == 0)
+        gui::ExitProgram(0);
 }
 
 }  // namespace handlers

@@ -56,7 +56,8 @@ void ProgressCreated() {
     // Told here, while the page is still being built: the box is task-modal, so the user reads it
     // before the progress page appears, and the failure is never mistaken for a finished install.
     // Deferring it behind the first timer tick would show it over a bar already claiming progress.
-    if (!ok) failures.TellOnce("安装没有完成，以下文件或注册表值未能写入：");
+    if (!ok)
+        failures.TellOnce("安装没有完成，以下文件或注册表值未能写入：");
 }
 
 }  // namespace handlers

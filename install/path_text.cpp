@@ -5,9 +5,11 @@
 namespace pathtext {
 
 bool EndsWithBackslash(const char* path) {
-    if (!path || !*path) return false;
+    if (!path || !*path)
+        return false;
     const char* last = path;
-    for (const char* p = path; *p; p = CharNextA(p)) last = p;
+    for (const char* p = path; *p; p = CharNextA(p))
+        last = p;
     return *last == '\\';
 }
 

@@ -28,12 +28,14 @@ HWND FindBrowser(DWORD timeoutMs) {
                 GetWindowThreadProcessId(hwnd, &pid);
                 char cls[64] = {};
                 GetClassNameA(hwnd, cls, sizeof(cls));
-                if (pid != GetCurrentProcessId() || !IsWindowVisible(hwnd) || std::string(cls) != "#32770") return TRUE;
+                if (pid != GetCurrentProcessId() || !IsWindowVisible(hwnd) || std::string(cls) != "#32770")
+                    return TRUE;
                 reinterpret_cast<Search*>(param)->found = hwnd;
                 return FALSE;
             },
             reinterpret_cast<LPARAM>(&search));
-        if (search.found) return search.found;
+        if (search.found)
+            return search.found;
         Sleep(50);
     }
     return nullptr;
@@ -57,7 +59,8 @@ TEST_P(DirectoryBrowse, PutsTheChosenFolderWithOneTrailingBackslashIntoTheBox) {
     bool answered = false;
     std::thread person([&] {
         HWND browser = FindBrowser(15000);
-        if (!browser) return;
+        if (!browser)
+            return;
         if (c.choose) {
             SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(c.choose));
             Sleep(200);
@@ -77,7 +80,8 @@ TEST_P(DirectoryBrowse, PutsTheChosenFolderWithOneTrailingBackslashIntoTheBox) {
     RunEventsFor(50);
 }
 
-INSTANTIATE_TEST_SUITE_P(Answers, DirectoryBrowse,
+INSTANTIATE_TEST_SUITE_P(Answers,
+                         DirectoryBrowse,
                          ::testing::Values(BrowseCase{"CancelLeavesTheBox", nullptr, "C:\\Program Files\\zavrin\\"},
                                            BrowseCase{"DriveRootKeepsOneBackslash", "C:\\", "C:\\"},
                                            BrowseCase{"FolderGainsABackslash", "C:\\windows", "C:\\windows\\"}),

@@ -42,8 +42,12 @@ protected:
 
     void KeepBackups(bool on) { gui::WriteProperty(Page::Progress, "选择框3", gui::Property::Checked, on ? 1 : 0); }
 
-    std::string Src(const std::string& relative = "") const { return tree.Path("src" + (relative.empty() ? "" : "\\" + relative)); }
-    std::string Dst(const std::string& relative = "") const { return tree.Path("dst" + (relative.empty() ? "" : "\\" + relative)); }
+    std::string Src(const std::string& relative = "") const {
+        return tree.Path("src" + (relative.empty() ? "" : "\\" + relative));
+    }
+    std::string Dst(const std::string& relative = "") const {
+        return tree.Path("dst" + (relative.empty() ? "" : "\\" + relative));
+    }
 
     TempTree tree;
     install::FailureList failures;
@@ -78,9 +82,10 @@ TEST_F(CopyTreeTest, CopiesTheWholeTreeFilesFirstThenSubdirectoriesSkippingDotDi
     const struct {
         const char* file;
         const char* content;
-    } copied[] = {{"a.txt", "alpha"},  {".profile", "profile"}, {"hidden.ini", "hidden"},
+    } copied[] = {{"a.txt", "alpha"},     {".profile", "profile"},       {"hidden.ini", "hidden"},
                   {"sub\\b.txt", "beta"}, {"sub\\deep\\c.txt", "gamma"}, {"sub\\z.txt", "zeta"}};
-    for (const auto& f : copied) EXPECT_EQ(Content(Dst(f.file)), f.content) << f.file;
+    for (const auto& f : copied)
+        EXPECT_EQ(Content(Dst(f.file)), f.content) << f.file;
     EXPECT_TRUE(IsDirectory(Dst("empty"))) << "empty subdirectories are copied";
     EXPECT_FALSE(Exists(Dst(".cache"))) << "directories whose names begin with a dot are skipped";
 
@@ -88,17 +93,18 @@ TEST_F(CopyTreeTest, CopiesTheWholeTreeFilesFirstThenSubdirectoriesSkippingDotDi
     const std::vector<std::string>& shown = SourcePathsShown();
     ASSERT_EQ(shown.size(), 6u);
     const std::size_t firstInSub = IndexOf(shown, Src("sub\\b.txt"));
-    for (const char* top : {"a.txt", ".profile", "hidden.ini"}) EXPECT_LT(IndexOf(shown, Src(top)), firstInSub) << top;
+    for (const char* top : {"a.txt", ".profile", "hidden.ini"})
+        EXPECT_LT(IndexOf(shown, Src(top)), firstInSub) << top;
     EXPECT_LT(IndexOf(shown, Src("sub\\z.txt")), IndexOf(shown, Src("sub\\deep\\c.txt")));
 }
 
 struct BackupCase {
     const char* name;
-    bool keepBackups;           // 选择框3
-    const char* targetFile;     // existing target a.dll, null when none
-    const char* targetBackup;   // existing target a.dll.bak, null when none
+    bool keepBackups;          // 选择框3
+    const char* targetFile;    // existing target a.dll, null when none
+    const char* targetBackup;  // existing target a.dll.bak, null when none
     const char* expectedFile;
-    const char* expectedBackup; // "<missing>" when no backup is expected
+    const char* expectedBackup;  // "<missing>" when no backup is expected
 };
 
 class CopyTreeBackups : public CopyTreeTest, public ::testing::WithParamInterface<BackupCase> {};
@@ -107,8 +113,10 @@ TEST_P(CopyTreeBackups, KeepsOrReplacesExistingTargetFiles) {
     const BackupCase c = GetParam();
     tree.File("src\\a.dll", "new");
     tree.Directory("dst");
-    if (c.targetFile) tree.File("dst\\a.dll", c.targetFile);
-    if (c.targetBackup) tree.File("dst\\a.dll.bak", c.targetBackup);
+    if (c.targetFile)
+        tree.File("dst\\a.dll", c.targetFile);
+    if (c.targetBackup)
+        tree.File("dst\\a.dll.bak", c.targetBackup);
     KeepBackups(c.keepBackups);
 
     Copy(Src(), Dst());
@@ -118,13 +126,14 @@ TEST_P(CopyTreeBackups, KeepsOrReplacesExistingTargetFiles) {
     EXPECT_EQ(Content(Dst("a.dll.bak")), c.expectedBackup);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CopyTreeBackups,
-    ::testing::Values(BackupCase{"NoBoxReplacesTarget", false, "old", nullptr, "new", "<missing>"},
-                      BackupCase{"BoxKeepsTargetAndBacksItUp", true, "old", nullptr, "old", "old"},
-                      BackupCase{"BoxReplacesAnOlderBackup", true, "old", "older", "old", "old"},
-                      BackupCase{"BoxWithoutTargetCopies", true, nullptr, nullptr, "new", "<missing>"}),
-    [](const ::testing::TestParamInfo<BackupCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases,
+                         CopyTreeBackups,
+                         ::testing::Values(BackupCase{"NoBoxReplacesTarget", false, "old", nullptr, "new", "<missing>"},
+                                           BackupCase{"BoxKeepsTargetAndBacksItUp", true, "old", nullptr, "old", "old"},
+                                           BackupCase{"BoxReplacesAnOlderBackup", true, "old", "older", "old", "old"},
+                                           BackupCase{"BoxWithoutTargetCopies", true, nullptr, nullptr, "new",
+                                                      "<missing>"}),
+                         [](const ::testing::TestParamInfo<BackupCase>& info) { return std::string(info.param.name); });
 
 TEST_F(CopyTreeTest, RefusesATargetInsideOrEqualToTheSource) {
     tree.File("src\\a.txt", "alpha");
@@ -178,7 +187,8 @@ TEST_F(CopyTreeTest, StopsDescendingAtTheDepthBound) {
     EXPECT_TRUE(Copy(Src(), Dst()));
 
     std::string deepest = Dst();
-    for (int level = 1; level <= install::kMaxCopyDepth; ++level) deepest += "\\d";
+    for (int level = 1; level <= install::kMaxCopyDepth; ++level)
+        deepest += "\\d";
     EXPECT_TRUE(IsDirectory(deepest));
     EXPECT_FALSE(Exists(deepest + "\\d"));
     EXPECT_EQ(failures.Size(), 1u) << failures.Message("");

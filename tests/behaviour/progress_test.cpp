@@ -38,7 +38,8 @@ TEST_P(ProgressBar, GrowsByFiveUntilItReachesTheRulerLessTenThenStops) {
     EXPECT_EQ(Read("标签1", Property::Left), 25);
     EXPECT_EQ(Read("时钟1", Property::TimerPeriod), 1);
 
-    for (int waited = 0; waited < 20000 && Read("时钟1", Property::TimerPeriod) != 0; waited += 50) RunEventsFor(50);
+    for (int waited = 0; waited < 20000 && Read("时钟1", Property::TimerPeriod) != 0; waited += 50)
+        RunEventsFor(50);
     ASSERT_EQ(Read("时钟1", Property::TimerPeriod), 0) << "the timer never stopped";
     EXPECT_EQ(Read("标签1", Property::Width), c.finalWidth);
     EXPECT_EQ(TickCount(), c.ticks);
@@ -51,7 +52,8 @@ TEST_P(ProgressBar, GrowsByFiveUntilItReachesTheRulerLessTenThenStops) {
     RunEventsFor(50);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rulers, ProgressBar,
+INSTANTIATE_TEST_SUITE_P(Rulers,
+                         ProgressBar,
                          ::testing::Values(BarCase{440, 430, 86},  // the page as defined: 85 widenings
                                            BarCase{442, 435, 87},  // steps overshoot the full width
                                            BarCase{15, 5, 1},      // full width already reached

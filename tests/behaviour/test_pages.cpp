@@ -28,7 +28,8 @@ void ProgressCreated() {
     HWND label = gui::ControlWindow(gui::Page::Progress, "标签3");
     labelProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(label, GWLP_WNDPROC));
     SetWindowLongPtrA(label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(+[](HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
-                          if (msg == WM_SETTEXT && l) shown.emplace_back(reinterpret_cast<const char*>(l));
+                          if (msg == WM_SETTEXT && l)
+                              shown.emplace_back(reinterpret_cast<const char*>(l));
                           return CallWindowProcA(labelProc, hwnd, msg, w, l);
                       }));
 }
@@ -45,11 +46,27 @@ const ControlDefinition kDirectoryControls[] = {
     Control(ControlKind::EditBox, "编辑框1", 30, 80, 420, 24).Text("C:\\Program Files\\zavrin\\").ReadOnly(),
 };
 
-const pages::PageDefinition kProgress = {gui::Page::Progress, 480, 240, "Brindlowen", pages::kPageBlue, nullptr,
-                                         gui::PictureMode::Normal, true, ProgressCreated, kProgressControls,
+const pages::PageDefinition kProgress = {gui::Page::Progress,
+                                         480,
+                                         240,
+                                         "Brindlowen",
+                                         pages::kPageBlue,
+                                         nullptr,
+                                         gui::PictureMode::Normal,
+                                         true,
+                                         ProgressCreated,
+                                         kProgressControls,
                                          sizeof(kProgressControls) / sizeof(kProgressControls[0])};
-const pages::PageDefinition kDirectory = {gui::Page::Directory, 480, 240, "Brindlowen", pages::kPageBlue, nullptr,
-                                          gui::PictureMode::Normal, true, nullptr, kDirectoryControls,
+const pages::PageDefinition kDirectory = {gui::Page::Directory,
+                                          480,
+                                          240,
+                                          "Brindlowen",
+                                          pages::kPageBlue,
+                                          nullptr,
+                                          gui::PictureMode::Normal,
+                                          true,
+                                          nullptr,
+                                          kDirectoryControls,
                                           sizeof(kDirectoryControls) / sizeof(kDirectoryControls[0])};
 const pages::PageTable kTable = {nullptr, &kDirectory, nullptr, &kProgress};
 
@@ -57,7 +74,8 @@ const pages::PageTable kTable = {nullptr, &kDirectory, nullptr, &kProgress};
 
 void UseTestPages() {
     static bool initialised = false;
-    if (!initialised) gui::InitializeLayer();
+    if (!initialised)
+        gui::InitializeLayer();
     initialised = true;
     gui::SetPageTable(kTable);
 }
