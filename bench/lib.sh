@@ -1,0 +1,19 @@
+# Shared by the benchmarks: set-up, build, a private display and prefix, and statistics.
+set -euo pipefail
+bench_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+repo=$(cd "$bench_dir/.." && pwd)
+"$repo/scripts/bootstrap"
+build=$("$repo/scripts/build" | tail -n 1)
+shipping=${BRINDLOWEN_BUILD:-$repo/build}/i686
+# shellcheck source=../scripts/lib/winenv.sh
+. "$repo/scripts/lib/winenv.sh"
+arch=$(winenv_test_arch)
+work=$(mktemp -d /tmp/brindlowen-bench.XXXXXX)
+
+bench_start_wine() {
+  trap 'winenv_stop; rm -rf "$work"' EXIT
+  winenv_start
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }

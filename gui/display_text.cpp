@@ -1,0 +1,37 @@
+#include "gui/display_text.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+namespace gui {
+
+namespace {
+constexpr UINT kWizardCodePage = 936;
+}
+
+std::wstring DisplayText(const char* cp936) {
+    if (!cp936 || !*cp936)
+        return std::wstring();
+    const int length = static_cast<int>(std::strlen(cp936));
+    const int wide = MultiByteToWideChar(kWizardCodePage, 0, cp936, length, nullptr, 0);
+    if (wide <= 0)
+        return std::wstring();
+    std::wstring result(static_cast<std::size_t>(wide), L'\0');
+    MultiByteToWideChar(kWizardCodePage, 0, cp936, length, &result[0], wide);
+    return result;
+}
+
+host::Text WizardText(const wchar_t* utf16) {
+    if (!utf16 || !*utf16)
+        return host::Text();
+    const int length = static_cast<int>(std::wcslen(utf16));
+    const int bytes = WideCharToMultiByte(kWizardCodePage, 0, utf16, length, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 0)
+        return host::Text();
+    host::Text text = host::AllocateText(static_cast<std::size_t>(bytes));
+    WideCharToMultiByte(kWizardCodePage, 0, utf16, length, host::MutableBytes(text), bytes, nullptr, nullptr);
+    return text;
+}
+
+}  // namespace gui

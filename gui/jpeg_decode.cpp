@@ -1,0 +1,97 @@
+// JPEG decoding with libjpeg from memory. libjpeg's own error handler ends the process; here
+// errors and corrupt-data warnings longjmp back to DecodeJpeg instead, over C frames of libjpeg
+// only.
+#include <csetjmp>
+#include <cstdio>  // jpeglib.h needs FILE and size_t declared first
+#include <new>
+
+#include <jpeglib.h>
+
+#include "gui/picture_decode.h"
+
+namespace gui {
+
+namespace {
+
+struct ErrorTrap {
+    jpeg_error_mgr manager;
+    std::jmp_buf jump;
+};
+
+void StopOnError(j_common_ptr decoder) {
+    std::longjmp(reinterpret_cast<ErrorTrap*>(decoder->err)->jump, 1);
+}
+
+// Level -1 is a warning about corrupt data, such as data that ends before the image does (the
+// decoder would fill the rest with grey): such a picture is not shown. Trace messages are ignored.
+void StopOnWarning(j_common_ptr decoder, int level) {
+    if (level < 0)
+        StopOnError(decoder);
+}
+
+void PrintNothing(j_common_ptr) {}
+
+bool ReadImage(jpeg_decompress_struct& decoder,
+               unsigned maxSide,
+               DecodedPixels& pixels,
+               std::vector<unsigned char>& row) {
+    if (jpeg_read_header(&decoder, TRUE) != JPEG_HEADER_OK)
+        return false;
+    if (decoder.image_width == 0 || decoder.image_height == 0 || decoder.image_width > maxSide ||
+        decoder.image_height > maxSide)
+        return false;
+    decoder.out_color_space = JCS_RGB;
+    if (!jpeg_start_decompress(&decoder))
+        return false;
+    if (decoder.output_components != 3)
+        return false;
+
+    const unsigned width = decoder.output_width, height = decoder.output_height;
+    pixels.width = width;
+    pixels.height = height;
+    pixels.rgba.resize(static_cast<std::size_t>(width) * height * 4);
+    row.resize(static_cast<std::size_t>(width) * 3);
+    while (decoder.output_scanline < height) {
+        const unsigned y = decoder.output_scanline;
+        JSAMPROW rows[1] = {row.data()};
+        if (jpeg_read_scanlines(&decoder, rows, 1) != 1)
+            return false;
+        unsigned char* target = pixels.rgba.data() + static_cast<std::size_t>(y) * width * 4;
+        for (unsigned x = 0; x < width; ++x) {
+            target[x * 4 + 0] = row[x * 3 + 0];
+            target[x * 4 + 1] = row[x * 3 + 1];
+            target[x * 4 + 2] = row[x * 3 + 2];
+            target[x * 4 + 3] = 255;
+        }
+    }
+    jpeg_finish_decompress(&decoder);
+    return true;
+}
+
+}  // namespace
+
+bool DecodeJpeg(const unsigned char* bytes, std::size_t size, unsigned maxSide, DecodedPixels& pixels) {
+    if (size > 0xFFFFFFFFu)
+        return false;  // jpeg_mem_src takes an unsigned long (32 bits on Windows)
+    jpeg_decompress_struct decoder = {};
+    ErrorTrap trap = {};
+    decoder.err = jpeg_std_error(&trap.manager);
+    trap.manager.error_exit = StopOnError;
+    trap.manager.emit_message = StopOnWarning;
+    trap.manager.output_message = PrintNothing;
+    std::vector<unsigned char> row;
+    bool ok = false;
+    try {
+        if (setjmp(trap.jump) == 0) {
+            jpeg_create_decompress(&decoder);
+            jpeg_mem_src(&decoder, const_cast<unsigned char*>(bytes), static_cast<unsigned long>(size));
+            ok = ReadImage(decoder, maxSide, pixels, row);
+        }
+    } catch (const std::bad_alloc&) {
+        ok = false;
+    }
+    jpeg_destroy_decompress(&decoder);
+    return ok;
+}
+
+}  // namespace gui

@@ -1,0 +1,92 @@
+#include "png_fixture.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace fixture {
+
+namespace {
+
+void PutBigEndian(Bytes& out, unsigned long value) {
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(static_cast<unsigned char>(value >> shift));
+}
+
+void PutChunk(Bytes& out, const char* type, const Bytes& data) {
+    PutBigEndian(out, data.size());
+    Bytes typed(type, type + 4);
+    typed.insert(typed.end(), data.begin(), data.end());
+    out.insert(out.end(), typed.begin(), typed.end());
+    PutBigEndian(out, crc32(0, typed.data(), static_cast<uInt>(typed.size())));
+}
+
+unsigned BitsPerPixel(const PngSpec& spec) {
+    const unsigned channels[] = {1, 0, 3, 1, 2, 0, 4};
+    return channels[spec.colourType] * spec.bitDepth;
+}
+
+}  // namespace
+
+Bytes MakePng(const PngSpec& spec) {
+    Bytes out = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+    Bytes header;
+    PutBigEndian(header, spec.width);
+    PutBigEndian(header, spec.height);
+    header.push_back(static_cast<unsigned char>(spec.bitDepth));
+    header.push_back(static_cast<unsigned char>(spec.colourType));
+    header.insert(header.end(), {0, 0, 0});  // deflate, adaptive filtering, no interlace
+    PutChunk(out, "IHDR", header);
+    if (!spec.palette.empty())
+        PutChunk(out, "PLTE", spec.palette);
+    if (!spec.transparency.empty())
+        PutChunk(out, "tRNS", spec.transparency);
+
+    const std::size_t rowBytes = (spec.width * BitsPerPixel(spec) + 7) / 8;
+    Bytes filtered;
+    // Rows missing from pixelRows are left out, which makes data shorter than the header says.
+    const std::size_t rows = rowBytes ? std::min<std::size_t>(spec.height, spec.pixelRows.size() / rowBytes) : 0;
+    for (std::size_t y = 0; y < rows; ++y) {
+        filtered.push_back(0);
+        auto row = spec.pixelRows.begin() + y * rowBytes;
+        filtered.insert(filtered.end(), row, row + rowBytes);
+    }
+    uLongf packedSize = compressBound(static_cast<uLong>(filtered.size()));
+    Bytes packed(packedSize);
+    compress(packed.data(), &packedSize, filtered.data(), static_cast<uLong>(filtered.size()));
+    packed.resize(packedSize);
+    PutChunk(out, "IDAT", packed);
+    PutChunk(out, "IEND", {});
+    return out;
+}
+
+Bytes MakeRgbaPng(unsigned width, unsigned height, const std::vector<unsigned>& pixels) {
+    PngSpec spec = {width, height, 8, 6, {}, {}, {}};
+    for (unsigned value : pixels) {
+        for (int shift = 24; shift >= 0; shift -= 8)
+            spec.pixelRows.push_back(static_cast<unsigned char>(value >> shift));
+    }
+    return MakePng(spec);
+}
+
+gui::Picture Decode(const Bytes& bytes, COLORREF back) {
+    return gui::DecodePicture(bytes.data(), bytes.size(), back);
+}
+
+COLORREF PixelAt(const gui::Picture& picture, int x, int y) {
+    DIBSECTION section = {};
+    if (!picture.bitmap || GetObject(picture.bitmap, sizeof(section), &section) != sizeof(section))
+        return CLR_INVALID;
+    const unsigned char* bits = static_cast<const unsigned char*>(section.dsBm.bmBits);
+    const unsigned char* pixel = bits + y * section.dsBm.bmWidthBytes + x * 4;
+    return RGB(pixel[2], pixel[1], pixel[0]);
+}
+
+std::string Describe(COLORREF colour) {
+    char text[32];
+    std::snprintf(text, sizeof(text), "(%d, %d, %d)", GetRValue(colour), GetGValue(colour), GetBValue(colour));
+    return text;
+}
+
+}  // namespace fixture
