@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "app/handlers.h"
-#include "app/install_directory.h"
+#include "app/shared_state.h"
 #include "app/web_addresses.h"
 #include "gui/runtime.h"
 #include "host/shell.h"
@@ -61,7 +61,7 @@ void DirectoryNext() {
         return;
     }
     // Stored as read: no trimming, no separator added or removed.
-    InstallDirectory = gui::ReadProperty(Page::Directory, "编辑框1", TextProperty::Text);
+    app::InstallDirectory = gui::ReadProperty(Page::Directory, "编辑框1", TextProperty::Text);
 
     host::Text fixedDirectory = gui::ReadProperty(Page::Directory, "编辑框_目录", TextProperty::Text);
     CreateDirectoryA(fixedDirectory.Str(), &security);  // an existing directory is fine

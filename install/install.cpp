@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/handlers.h"
-#include "app/install_directory.h"
+#include "app/shared_state.h"
 #include "app/web_addresses.h"
 #include "host/fs.h"
 #include "host/registry.h"
@@ -34,7 +34,7 @@ const RegistryValue kUninstallEntry[] = {
 
 int WritePayload(const char* fileName, const host::ByteSet& payload, install::FailureList& failures) {
     // Joined as they stand: InstallDirectory carries its own trailing "\".
-    host::Text path = host::ConcatText(InstallDirectory.Str(), fileName);
+    host::Text path = host::ConcatText(app::InstallDirectory.Str(), fileName);
     return failures.Check(host::WriteFileBytes(path.Str(), {&payload}), path.Str());
 }
 

@@ -60,9 +60,14 @@ void TempTree::File(const std::string& relative, const std::string& content) con
 bool TempTree::HostLink(const std::string& relative, const std::string& linkTarget) const {
     std::string unixLink = unixRoot_ + "/" + relative;
     std::replace(unixLink.begin(), unixLink.end(), '\\', '/');
-    RunHost("/bin/ln", "-s " + linkTarget + " " + unixLink);
-    const DWORD attributes = GetFileAttributesA(Path(relative).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+    if (!RunHost("/bin/ln", "-s " + linkTarget + " " + unixLink)) return false;
+    // The host program may still be running when Wine reports its end.
+    for (int i = 0; i < 100; ++i) {
+        const DWORD attributes = GetFileAttributesA(Path(relative).c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES) return (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+        Sleep(50);
+    }
+    return false;
 }
 
 bool Exists(const std::string& path) {
