@@ -2,6 +2,8 @@
 # Checks the shipping wizard executable: PE32 for i386, GUI subsystem, ASLR with a relocation
 # section, DEP, terminal-server aware, and an import table of system DLLs only.
 set -u
+# objdump translates its report under the tests' Chinese locale; the checks read the English one.
+export LC_ALL=C
 exe=$1
 fail=0
 check() { if eval "$2"; then echo "ok: $1"; else echo "FAIL: $1"; fail=1; fi; }

@@ -4,6 +4,8 @@
 # and nothing after the last section.
 #   check_products.sh <products dir> <objdump> <expected format, e.g. pei-i386>
 set -u
+# objdump translates its report under the tests' Chinese locale; the checks read the English one.
+export LC_ALL=C
 dir=$1 objdump=$2 format=$3
 fail=0
 check() { if eval "$2"; then echo "ok: $1"; else echo "FAIL: $1"; fail=1; fi; }
