@@ -40,7 +40,15 @@ e2e_c() { local p=${1#C:\\}; printf '%s/drive_c/%s' "$WINEPREFIX" "${p//\\//}"; 
 e2e_desktop() { printf '%s/drive_c/users/%s/Desktop' "$WINEPREFIX" "$(id -un)"; }
 
 # Visible top-level windows of the wizard named $1 (xdotool window ids).
-e2e_find() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null; }
+# Wine gives a Chinese title only in _NET_WM_NAME (WM_NAME reads "??"), which search --name does
+# not match: compare the names that getwindowname reads instead.
+e2e_find() {
+  local id
+  for id in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+    [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && echo "$id"
+  done
+  return 0
+}
 
 e2e_wait_for() {  # NAME [TIMEOUT_S] -> prints the first window id
   local name=$1 limit=${2:-20} i ids
