@@ -60,7 +60,7 @@ TEST(ArtworkDecode, PictureIsATopDown32BitDibOfThePicturesSize) {
 
 struct LayoutCase {
     const char* what;
-    PngSpec spec;
+    PngLayout layout;
     COLORREF first, second;  // expected colours of the two pixels over black
 };
 
@@ -82,7 +82,7 @@ TEST(ArtworkDecode, EveryPngPixelLayoutComesOutAsOpaqueColour) {
         {"4-bit palette", {2, 1, 4, 3, {0x10}, {200, 10, 20, 30, 40, 50}, {}}, RGB(30, 40, 50), RGB(200, 10, 20)},
     };
     for (const LayoutCase& c : cases) {
-        gui::Picture picture = Decode(MakePng(c.spec), RGB(0, 0, 0));
+        gui::Picture picture = Decode(MakePng(c.layout), RGB(0, 0, 0));
         ASSERT_NE(picture.bitmap, nullptr) << c.what;
         EXPECT_EQ(picture.width, 2) << c.what;
         EXPECT_EQ(Describe(PixelAt(picture, 0, 0)), Describe(c.first)) << c.what;

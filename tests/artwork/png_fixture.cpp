@@ -22,34 +22,34 @@ void PutChunk(Bytes& out, const char* type, const Bytes& data) {
     PutBigEndian(out, crc32(0, typed.data(), static_cast<uInt>(typed.size())));
 }
 
-unsigned BitsPerPixel(const PngSpec& spec) {
+unsigned BitsPerPixel(const PngLayout& layout) {
     const unsigned channels[] = {1, 0, 3, 1, 2, 0, 4};
-    return channels[spec.colourType] * spec.bitDepth;
+    return channels[layout.colourType] * layout.bitDepth;
 }
 
 }  // namespace
 
-Bytes MakePng(const PngSpec& spec) {
+Bytes MakePng(const PngLayout& layout) {
     Bytes out = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
     Bytes header;
-    PutBigEndian(header, spec.width);
-    PutBigEndian(header, spec.height);
-    header.push_back(static_cast<unsigned char>(spec.bitDepth));
-    header.push_back(static_cast<unsigned char>(spec.colourType));
+    PutBigEndian(header, layout.width);
+    PutBigEndian(header, layout.height);
+    header.push_back(static_cast<unsigned char>(layout.bitDepth));
+    header.push_back(static_cast<unsigned char>(layout.colourType));
     header.insert(header.end(), {0, 0, 0});  // deflate, adaptive filtering, no interlace
     PutChunk(out, "IHDR", header);
-    if (!spec.palette.empty())
-        PutChunk(out, "PLTE", spec.palette);
-    if (!spec.transparency.empty())
-        PutChunk(out, "tRNS", spec.transparency);
+    if (!layout.palette.empty())
+        PutChunk(out, "PLTE", layout.palette);
+    if (!layout.transparency.empty())
+        PutChunk(out, "tRNS", layout.transparency);
 
-    const std::size_t rowBytes = (spec.width * BitsPerPixel(spec) + 7) / 8;
+    const std::size_t rowBytes = (layout.width * BitsPerPixel(layout) + 7) / 8;
     Bytes filtered;
     // Rows missing from pixelRows are left out, which makes data shorter than the header says.
-    const std::size_t rows = rowBytes ? std::min<std::size_t>(spec.height, spec.pixelRows.size() / rowBytes) : 0;
+    const std::size_t rows = rowBytes ? std::min<std::size_t>(layout.height, layout.pixelRows.size() / rowBytes) : 0;
     for (std::size_t y = 0; y < rows; ++y) {
         filtered.push_back(0);
-        auto row = spec.pixelRows.begin() + y * rowBytes;
+        auto row = layout.pixelRows.begin() + y * rowBytes;
         filtered.insert(filtered.end(), row, row + rowBytes);
     }
     uLongf packedSize = compressBound(static_cast<uLong>(filtered.size()));
@@ -62,12 +62,12 @@ Bytes MakePng(const PngSpec& spec) {
 }
 
 Bytes MakeRgbaPng(unsigned width, unsigned height, const std::vector<unsigned>& pixels) {
-    PngSpec spec = {width, height, 8, 6, {}, {}, {}};
+    PngLayout layout = {width, height, 8, 6, {}, {}, {}};
     for (unsigned value : pixels) {
         for (int shift = 24; shift >= 0; shift -= 8)
-            spec.pixelRows.push_back(static_cast<unsigned char>(value >> shift));
+            layout.pixelRows.push_back(static_cast<unsigned char>(value >> shift));
     }
-    return MakePng(spec);
+    return MakePng(layout);
 }
 
 gui::Picture Decode(const Bytes& bytes, COLORREF back) {

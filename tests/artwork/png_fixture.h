@@ -13,7 +13,7 @@ namespace fixture {
 
 using Bytes = std::vector<unsigned char>;
 
-struct PngSpec {
+struct PngLayout {
     unsigned width;
     unsigned height;
     int bitDepth;
@@ -24,7 +24,7 @@ struct PngSpec {
 };
 
 // A complete PNG file: signature, IHDR, PLTE, tRNS, one IDAT (filter 0 on every row), IEND.
-Bytes MakePng(const PngSpec& spec);
+Bytes MakePng(const PngLayout& layout);
 // A PNG of 8-bit RGBA pixels given as 0xRRGGBBAA values, row by row.
 Bytes MakeRgbaPng(unsigned width, unsigned height, const std::vector<unsigned>& pixels);
 
