@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs one end-to-end scenario: tests/e2e/run.sh NAME BUILD_DIR
+# Runs one end-to-end scenario: tests/e2e/run.sh NAME BUILD_DIR [MORE_SCENARIOS_FILE]
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 repo=$(cd "$here/../.." && pwd)
@@ -7,6 +7,7 @@ name=$1 build=$2
 . "$repo/scripts/lib/winenv.sh"
 . "$repo/scripts/lib/e2e.sh"
 . "$here/scenarios.sh"
+[ -n "${3:-}" ] && . "$3"
 WIZARD=$build/app/BrindlowenSetup.exe
 LNKINFO=$build/tests/tools/lnkinfo.exe
 HOLDFILE=$build/tests/tools/holdfile.exe
