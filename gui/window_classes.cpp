@@ -114,28 +114,11 @@ LRESULT CALLBACK PageProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-LRESULT CALLBACK PictureBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    switch (msg) {
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd, &ps);
-            RECT client;
-            GetClientRect(hwnd, &client);
-            if (const ControlState* control = ControlOfWindow(hwnd)) {
-                FillRect(dc, &client, control->backBrush);
-                DrawPicture(dc, control->picture, client, control->def->pictureMode);
-            }
-            EndPaint(hwnd, &ps);
-            return 0;
-        }
-        default:
-            return DefWindowProcW(hwnd, msg, wParam, lParam);
-    }
-}
+// The self-drawn controls paint everything themselves (no erase), and repaint when their text
+// changes. `paint` draws the whole client rectangle.
+using PaintFn = void (*)(HDC dc, HWND hwnd, const ControlState& control, const RECT& client);
 
-LRESULT CALLBACK LabelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT SelfDrawnProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, PaintFn paint) {
     switch (msg) {
         case WM_ERASEBKGND:
             return 1;
@@ -149,45 +132,44 @@ LRESULT CALLBACK LabelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             HDC dc = BeginPaint(hwnd, &ps);
             RECT client;
             GetClientRect(hwnd, &client);
-            if (const ControlState* control = ControlOfWindow(hwnd)) {
-                FillRect(dc, &client, control->backBrush);
-                DrawControlText(dc, hwnd, *control, client);
-            }
+            if (const ControlState* control = ControlOfWindow(hwnd))
+                paint(dc, hwnd, *control, client);
             EndPaint(hwnd, &ps);
             return 0;
         }
         default:
             return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
+}
+
+void PaintPictureBox(HDC dc, HWND, const ControlState& control, const RECT& client) {
+    FillRect(dc, &client, control.backBrush);
+    DrawPicture(dc, control.picture, client, control.def->pictureMode);
+}
+
+void PaintLabel(HDC dc, HWND hwnd, const ControlState& control, const RECT& client) {
+    FillRect(dc, &client, control.backBrush);
+    DrawControlText(dc, hwnd, control, client);
 }
 
 // Has no background of its own: draws the page's background beneath it, then its text.
-LRESULT CALLBACK TransparentLabelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    switch (msg) {
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_SETTEXT: {
-            const LRESULT result = DefWindowProcW(hwnd, msg, wParam, lParam);
-            InvalidateRect(hwnd, nullptr, FALSE);
-            return result;
-        }
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd, &ps);
-            RECT client;
-            GetClientRect(hwnd, &client);
-            const ControlState* control = ControlOfWindow(hwnd);
-            const OpenPage* page = PageOfWindow(GetParent(hwnd));
-            if (control && page) {
-                PaintPageBackground(dc, *page, OriginInParent(hwnd), client);
-                DrawControlText(dc, hwnd, *control, client);
-            }
-            EndPaint(hwnd, &ps);
-            return 0;
-        }
-        default:
-            return DefWindowProcW(hwnd, msg, wParam, lParam);
+void PaintTransparentLabel(HDC dc, HWND hwnd, const ControlState& control, const RECT& client) {
+    if (const OpenPage* page = PageOfWindow(GetParent(hwnd))) {
+        PaintPageBackground(dc, *page, OriginInParent(hwnd), client);
+        DrawControlText(dc, hwnd, control, client);
     }
+}
+
+LRESULT CALLBACK PictureBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return SelfDrawnProc(hwnd, msg, wParam, lParam, PaintPictureBox);
+}
+
+LRESULT CALLBACK LabelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return SelfDrawnProc(hwnd, msg, wParam, lParam, PaintLabel);
+}
+
+LRESULT CALLBACK TransparentLabelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return SelfDrawnProc(hwnd, msg, wParam, lParam, PaintTransparentLabel);
 }
 
 LRESULT CALLBACK TimerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
