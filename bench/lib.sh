@@ -9,6 +9,7 @@ shipping=${BRINDLOWEN_BUILD:-$repo/build}/i686
 . "$repo/scripts/lib/winenv.sh"
 arch=$(winenv_test_arch)
 work=$(mktemp -d /tmp/brindlowen-bench.XXXXXX)
+trap 'rm -rf "$work"' EXIT
 
 bench_start_wine() {
   trap 'winenv_stop; rm -rf "$work"' EXIT
