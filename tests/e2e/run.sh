@@ -11,6 +11,7 @@ name=$1 build=$2
 WIZARD=$build/app/BrindlowenSetup.exe
 LNKINFO=$build/tests/tools/lnkinfo.exe
 HOLDFILE=$build/tests/tools/holdfile.exe
+DENYKEY=$build/tests/tools/denykey.exe
 APP_PAYLOAD=$(sed -n 's/^BRINDLOWEN_APP_PAYLOAD:[A-Z]*=//p' "$build/CMakeCache.txt")
 UNINST_PAYLOAD=$(sed -n 's/^BRINDLOWEN_UNINSTALLER_PAYLOAD:[A-Z]*=//p' "$build/CMakeCache.txt")
 URL_INFO_ABOUT=$(sed -n 's/.*kUrlInfoAbout\[\] *= *"\([^"]*\)".*/\1/p' "$repo/app/web_addresses.h" 2>/dev/null)

@@ -285,3 +285,19 @@ scenario_fault_altf4_during_copy() {
     cd '$(e2e_c "$STARTMENU")' 2>/dev/null || exit 0
     find . -type f | while read -r f; do cmp -s \"\$f\" '$(e2e_c "$INSTALL")/'\"\$f\" || exit 1; done"
 }
+
+scenario_fault_uninstall_key_denied() {
+  # The uninstall key exists with an access list that denies setting values to everyone.
+  # Output to a file: Wine's services started by this first process would hold a pipe open.
+  "$WINE" "$DENYKEY" "${KEY#HKLM\\}" > "$E2E_DIR/denykey.out" 2>&1 </dev/null
+  local denied; denied=$(tr -d '\r' < "$E2E_DIR/denykey.out")
+  e2e_check "the system refuses writing to the key (denykey: $denied)" [ "$denied" = denied ]
+  e2e_launch "$WIZARD" || return
+  to_follow
+  click "$INSTALL_FOLLOW"
+  e2e_check "the user is told that the install failed" failure_box_shown
+  e2e_key Return
+  e2e_check "the payloads were still written" installed
+  e2e_check "no value reached the key" [ -z "$(e2e_reg "$KEY" DisplayName)" ]
+  e2e_check "the wizard goes on running" still_running
+}
