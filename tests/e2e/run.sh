@@ -9,6 +9,7 @@ name=$1 build=$2
 . "$here/scenarios.sh"
 [ -n "${3:-}" ] && . "$3"
 WIZARD=$build/app/BrindlowenSetup.exe
+REPO=$repo
 LNKINFO=$build/tests/tools/lnkinfo.exe
 HOLDFILE=$build/tests/tools/holdfile.exe
 DENYKEY=$build/tests/tools/denykey.exe
