@@ -30,17 +30,7 @@ const pages::ControlDefinition kProgressControls[] = {
     Control(ControlKind::Label, "标签1", 20, 79, 5, 8).Back(pages::kWhite),
     Control(ControlKind::GroupBox, "分组框1", 20, 64, 440, 30).Hidden(),
 };
-const pages::PageDefinition kProgress = {gui::Page::Progress,
-                                         480,
-                                         240,
-                                         "Brindlowen",
-                                         pages::kPageBlue,
-                                         nullptr,
-                                         gui::PictureMode::Normal,
-                                         true,
-                                         nullptr,
-                                         kProgressControls,
-                                         sizeof(kProgressControls) / sizeof(kProgressControls[0])};
+const pages::PageDefinition kProgress = pages::Page480x240(gui::Page::Progress, nullptr, nullptr, kProgressControls);
 const pages::PageTable kTable = {nullptr, nullptr, nullptr, &kProgress};
 
 }  // namespace

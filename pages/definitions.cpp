@@ -106,22 +106,13 @@ const ControlDefinition kProgressControls[] = {
     Control(kGroup, "分组框1", 20, 64, 440, 30).Hidden().Colours(kWhite, kPageBlue),
 };
 
-template <std::size_t N>
-constexpr PageDefinition Page480x240(Page page,
-                                     const artwork::Bytes& background,
-                                     Handler created,
-                                     const ControlDefinition (&controls)[N]) {
-    return PageDefinition{page,    480,      240, "Brindlowen", kPageBlue, &background, PictureMode::Tiled, true,
-                          created, controls, N};
-}
-
 const PageDefinition kWelcomePage =
-    Page480x240(Page::Welcome, artwork::WelcomeBackground, handlers::WelcomeCreated, kWelcomeControls);
+    Page480x240(Page::Welcome, &artwork::WelcomeBackground, handlers::WelcomeCreated, kWelcomeControls);
 const PageDefinition kDirectoryPage =
-    Page480x240(Page::Directory, artwork::DirectoryBackground, nullptr, kDirectoryControls);
-const PageDefinition kFollowPage = Page480x240(Page::Follow, artwork::FollowBackground, nullptr, kFollowControls);
+    Page480x240(Page::Directory, &artwork::DirectoryBackground, nullptr, kDirectoryControls);
+const PageDefinition kFollowPage = Page480x240(Page::Follow, &artwork::FollowBackground, nullptr, kFollowControls);
 const PageDefinition kProgressPage =
-    Page480x240(Page::Progress, artwork::ProgressBackground, handlers::ProgressCreated, kProgressControls);
+    Page480x240(Page::Progress, &artwork::ProgressBackground, handlers::ProgressCreated, kProgressControls);
 
 const PageTable kProgramPages = {&kWelcomePage, &kDirectoryPage, &kFollowPage, &kProgressPage};
 

@@ -104,6 +104,17 @@ struct PageDefinition {
     std::size_t controlCount;
 };
 
+// A page as every page of the wizard is: 480 x 240, caption "Brindlowen", PageBlue, shown when
+// built, its background picture (if any) tiled. Small page tables of tests use it too.
+template <std::size_t N>
+constexpr PageDefinition Page480x240(gui::Page page,
+                                     const artwork::Bytes* background,
+                                     Handler created,
+                                     const ControlDefinition (&controls)[N]) {
+    return PageDefinition{page,    480,      240, "Brindlowen", kPageBlue, background, gui::PictureMode::Tiled, true,
+                          created, controls, N};
+}
+
 // One definition per page, indexed by gui::Page; a null entry is a page the program does not define.
 using PageTable = std::array<const PageDefinition*, 4>;
 

@@ -46,28 +46,9 @@ const ControlDefinition kDirectoryControls[] = {
     Control(ControlKind::EditBox, "编辑框1", 30, 80, 420, 24).Text("C:\\Program Files\\zavrin\\").ReadOnly(),
 };
 
-const pages::PageDefinition kProgress = {gui::Page::Progress,
-                                         480,
-                                         240,
-                                         "Brindlowen",
-                                         pages::kPageBlue,
-                                         nullptr,
-                                         gui::PictureMode::Normal,
-                                         true,
-                                         ProgressCreated,
-                                         kProgressControls,
-                                         sizeof(kProgressControls) / sizeof(kProgressControls[0])};
-const pages::PageDefinition kDirectory = {gui::Page::Directory,
-                                          480,
-                                          240,
-                                          "Brindlowen",
-                                          pages::kPageBlue,
-                                          nullptr,
-                                          gui::PictureMode::Normal,
-                                          true,
-                                          nullptr,
-                                          kDirectoryControls,
-                                          sizeof(kDirectoryControls) / sizeof(kDirectoryControls[0])};
+const pages::PageDefinition kProgress =
+    pages::Page480x240(gui::Page::Progress, nullptr, ProgressCreated, kProgressControls);
+const pages::PageDefinition kDirectory = pages::Page480x240(gui::Page::Directory, nullptr, nullptr, kDirectoryControls);
 const pages::PageTable kTable = {nullptr, &kDirectory, nullptr, &kProgress};
 
 }  // namespace
