@@ -5,39 +5,16 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "host/fatal.h"
+#include "host/memory.h"
 
 namespace host {
-
-namespace {
-
-// "分配 %d 字节内存失败!" with the byte count, formatted on the stack: the heap has just failed.
-[[noreturn]] void OutOfMemory(std::size_t bytes) {
-    char digits[24];
-    char* d = digits + sizeof(digits);
-    *--d = '\0';
-    do {
-        *--d = static_cast<char>('0' + bytes % 10);
-        bytes /= 10;
-    } while (bytes);
-    char message[64];
-    lstrcpyA(message, "分配 ");
-    lstrcatA(message, d);
-    lstrcatA(message, " 字节内存失败!");
-    FatalError(message);
-}
-
-}  // namespace
 
 Text AllocateText(std::size_t size) {
     // One byte more for the terminator; a size that leaves no room for it cannot be served.
     std::size_t bytes = size + 1;
     if (bytes == 0)
         OutOfMemory(size);
-    void* block = HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, bytes);
-    if (!block)
-        OutOfMemory(bytes);
-    return Text(static_cast<char*>(block));
+    return Text(static_cast<char*>(AllocateBlock(bytes, 1)));
 }
 
 char* MutableBytes(Text& text) {
@@ -58,8 +35,7 @@ Text Text::Copy(const char* s) {
 }
 
 Text::~Text() {
-    if (data_)
-        HeapFree(GetProcessHeap(), 0, data_);
+    ReleaseBlock(data_);
 }
 
 Text::Text(Text&& other) noexcept : data_(other.data_) {
@@ -68,8 +44,7 @@ Text::Text(Text&& other) noexcept : data_(other.data_) {
 
 Text& Text::operator=(Text&& other) noexcept {
     if (this != &other) {
-        if (data_)
-            HeapFree(GetProcessHeap(), 0, data_);
+        ReleaseBlock(data_);
         data_ = other.data_;
         other.data_ = nullptr;
     }
@@ -109,6 +84,17 @@ Text ConcatText(const char* a, const char* b) {
 
 Text ConcatText(const char* a, const char* b, const char* c) {
     return Join({a, b, c});
+}
+
+Text DecimalText(std::size_t value) {
+    char digits[24];
+    char* d = digits + sizeof(digits);
+    *--d = '\0';
+    do {
+        *--d = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value);
+    return Text::Copy(d);
 }
 
 int CompareText(const char* a, const char* b) {

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cwchar>
+
+#include "host/memory.h"
 
 namespace host {
 
@@ -35,6 +38,25 @@ private:
     char* data_ = nullptr;
 };
 
+// A NUL-terminated UTF-16 string owned by its holder, for texts on their way to or from a window.
+// A default-constructed WideText is empty. Move-only.
+class WideText {
+public:
+    WideText() = default;
+    // Room for `length` characters and the terminator, all zero; fatal on lack of memory.
+    explicit WideText(std::size_t length) : chars_(length + 1) {}
+
+    // The characters, or L"" when empty: always safe to hand to a system call.
+    const wchar_t* Str() const { return chars_.Size() ? chars_.Data() : L""; }
+    wchar_t* MutableChars() { return chars_.Data(); }
+    // Characters before the first NUL.
+    std::size_t Length() const { return chars_.Size() ? std::wcslen(chars_.Data()) : 0; }
+    bool Empty() const { return chars_.Size() == 0 || chars_[0] == L'\0'; }
+
+private:
+    Array<wchar_t> chars_;
+};
+
 // Allocates a Text of `size` bytes plus the terminator (all zero); fatal on lack of memory.
 Text AllocateText(std::size_t size);
 // Writable access to the bytes of a Text made by AllocateText.
@@ -46,6 +68,8 @@ Text ConcatText(const char* a, const char* b);
 Text ConcatText(const char* a, const char* b, const char* c);
 // Byte-wise comparison as unsigned values: -1, 0 or 1. Null counts as "".
 int CompareText(const char* a, const char* b);
+// The decimal digits of a count.
+Text DecimalText(std::size_t value);
 // The first / last min(n, length) bytes; null when n <= 0 or the result is empty.
 Text LeftText(const char* t, int n);
 Text RightText(const char* t, int n);

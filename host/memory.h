@@ -1,0 +1,154 @@
+// The program's own heap blocks and the two containers built on them. Everything here lives on
+// the process heap, comes zero-filled and needs nothing of the C++ runtime library, so the program
+// carries no exception or string machinery it never uses.
+#pragma once
+
+#include <cstddef>
+#include <new>
+#include <utility>
+
+namespace host {
+
+// A zero-filled block of count * size bytes. Running out of memory (or a count * size that does not
+// fit in a size_t) is the fatal error "分配 %d 字节内存失败!".
+void* AllocateBlock(std::size_t count, std::size_t size);
+// The same, but null instead of the fatal error: for blocks whose size comes from input.
+void* TryAllocateBlock(std::size_t count, std::size_t size);
+// Releases a block of either kind; null is ignored.
+void ReleaseBlock(void* block);
+// Ends the program with "分配 <bytes> 字节内存失败!".
+[[noreturn]] void OutOfMemory(std::size_t bytes);
+
+// A fixed number of value-initialised elements, allocated once. Move-only; an Array made by the
+// default constructor or left by a move has no elements.
+template <typename T>
+class Array {
+public:
+    Array() = default;
+    explicit Array(std::size_t count) { Adopt(static_cast<T*>(AllocateBlock(count, sizeof(T))), count); }
+    // For sizes taken from input: false, with `out` left as it was, when memory runs out.
+    static bool TryMake(std::size_t count, Array& out) {
+        T* items = static_cast<T*>(TryAllocateBlock(count, sizeof(T)));
+        if (!items && count)
+            return false;
+        Array made;
+        made.Adopt(items, count);
+        out = std::move(made);
+        return true;
+    }
+    ~Array() { Clear(); }
+    Array(Array&& other) noexcept : items_(other.items_), count_(other.count_) {
+        other.items_ = nullptr;
+        other.count_ = 0;
+    }
+    Array& operator=(Array&& other) noexcept {
+        if (this != &other) {
+            Clear();
+            std::swap(items_, other.items_);
+            std::swap(count_, other.count_);
+        }
+        return *this;
+    }
+    Array(const Array&) = delete;
+    Array& operator=(const Array&) = delete;
+
+    T* Data() { return items_; }
+    const T* Data() const { return items_; }
+    std::size_t Size() const { return count_; }
+    T& operator[](std::size_t i) { return items_[i]; }
+    const T& operator[](std::size_t i) const { return items_[i]; }
+    T* begin() { return items_; }
+    T* end() { return items_ + count_; }
+    const T* begin() const { return items_; }
+    const T* end() const { return items_ + count_; }
+
+private:
+    void Adopt(T* items, std::size_t count) {
+        items_ = items;
+        count_ = items ? count : 0;
+        for (std::size_t i = 0; i < count_; ++i)
+            new (items_ + i) T();
+    }
+    void Clear() {
+        for (std::size_t i = 0; i < count_; ++i)
+            items_[i].~T();
+        ReleaseBlock(items_);
+        items_ = nullptr;
+        count_ = 0;
+    }
+    T* items_ = nullptr;
+    std::size_t count_ = 0;
+};
+
+// A growing sequence: appends at the end, removes anywhere keeping the order. Elements move when
+// it grows, so pointers into it last only until the next Append. Move-only.
+template <typename T>
+class List {
+public:
+    List() = default;
+    ~List() { Clear(); }
+    List(List&& other) noexcept : items_(other.items_), count_(other.count_), capacity_(other.capacity_) {
+        other.items_ = nullptr;
+        other.count_ = other.capacity_ = 0;
+    }
+    List& operator=(List&& other) noexcept {
+        if (this != &other) {
+            Clear();
+            std::swap(items_, other.items_);
+            std::swap(count_, other.count_);
+            std::swap(capacity_, other.capacity_);
+        }
+        return *this;
+    }
+    List(const List&) = delete;
+    List& operator=(const List&) = delete;
+
+    // Makes room for `capacity` elements, so that appending up to there moves nothing.
+    void Reserve(std::size_t capacity) {
+        if (capacity > capacity_)
+            GrowTo(capacity);
+    }
+    void Append(T item) {
+        if (count_ == capacity_)
+            GrowTo(capacity_ ? capacity_ * 2 : 8);
+        new (items_ + count_) T(std::move(item));
+        ++count_;
+    }
+    void RemoveAt(std::size_t index) {
+        for (std::size_t i = index; i + 1 < count_; ++i)
+            items_[i] = std::move(items_[i + 1]);
+        items_[--count_].~T();
+    }
+    bool Empty() const { return count_ == 0; }
+    std::size_t Size() const { return count_; }
+    T& operator[](std::size_t i) { return items_[i]; }
+    const T& operator[](std::size_t i) const { return items_[i]; }
+    T* begin() { return items_; }
+    T* end() { return items_ + count_; }
+    const T* begin() const { return items_; }
+    const T* end() const { return items_ + count_; }
+
+private:
+    void GrowTo(std::size_t capacity) {
+        T* items = static_cast<T*>(AllocateBlock(capacity, sizeof(T)));
+        for (std::size_t i = 0; i < count_; ++i) {
+            new (items + i) T(std::move(items_[i]));
+            items_[i].~T();
+        }
+        ReleaseBlock(items_);
+        items_ = items;
+        capacity_ = capacity;
+    }
+    void Clear() {
+        for (std::size_t i = 0; i < count_; ++i)
+            items_[i].~T();
+        ReleaseBlock(items_);
+        items_ = nullptr;
+        count_ = capacity_ = 0;
+    }
+    T* items_ = nullptr;
+    std::size_t count_ = 0;
+    std::size_t capacity_ = 0;
+};
+
+}  // namespace host
