@@ -49,8 +49,8 @@ bool BuildControl(OpenPage& page, const pages::ControlDefinition& def) {
         style |= WS_DISABLED;
     if (def.tabStop)
         style |= WS_TABSTOP;
-    const std::wstring text = DisplayText(def.text);
-    HWND hwnd = CreateWindowExW(shape.exStyle, shape.className, text.c_str(), style, def.left, def.top, def.width,
+    const host::WideText text = DisplayText(def.text);
+    HWND hwnd = CreateWindowExW(shape.exStyle, shape.className, text.Str(), style, def.left, def.top, def.width,
                                 def.height, page.hwnd, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!hwnd)
         return false;
@@ -69,7 +69,7 @@ bool BuildControl(OpenPage& page, const pages::ControlDefinition& def) {
         state.timerPeriod = def.timerPeriod;
         SetTimer(hwnd, kTimerId, static_cast<UINT>(def.timerPeriod), nullptr);
     }
-    page.controls.push_back(state);
+    page.controls.Append(state);
 
     if (def.kind != pages::ControlKind::Timer && def.kind != pages::ControlKind::PictureBox) {
         SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(def.font)), FALSE);

@@ -10,15 +10,15 @@ namespace {
 constexpr UINT kWizardCodePage = 936;
 }
 
-std::wstring DisplayText(const char* cp936) {
+host::WideText DisplayText(const char* cp936) {
     if (!cp936 || !*cp936)
-        return std::wstring();
+        return host::WideText();
     const int length = static_cast<int>(std::strlen(cp936));
     const int wide = MultiByteToWideChar(kWizardCodePage, 0, cp936, length, nullptr, 0);
     if (wide <= 0)
-        return std::wstring();
-    std::wstring result(static_cast<std::size_t>(wide), L'\0');
-    MultiByteToWideChar(kWizardCodePage, 0, cp936, length, &result[0], wide);
+        return host::WideText();
+    host::WideText result(static_cast<std::size_t>(wide));
+    MultiByteToWideChar(kWizardCodePage, 0, cp936, length, result.MutableChars(), wide);
     return result;
 }
 

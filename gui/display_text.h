@@ -2,14 +2,12 @@
 // displayed text goes through, so Chinese texts show correctly whatever the system code page.
 #pragma once
 
-#include <string>
-
 #include "host/text.h"
 
 namespace gui {
 
 // Code page 936 bytes (null counts as empty) as UTF-16.
-std::wstring DisplayText(const char* cp936);
+host::WideText DisplayText(const char* cp936);
 // UTF-16 as a new code page 936 Text; null when empty.
 host::Text WizardText(const wchar_t* utf16);
 

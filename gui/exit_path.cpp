@@ -3,12 +3,11 @@
 #include <ole2.h>
 #include <windows.h>
 
-#include <string>
-
 #include "gui/fonts.h"
 #include "gui/layer.h"
 #include "gui/runtime.h"
 #include "gui/window_classes.h"
+#include "host/text.h"
 
 namespace gui {
 
@@ -19,20 +18,24 @@ void (*g_cleanup)() = nullptr;
 bool g_cleanupRan = false;
 
 // The directory of the running executable, with its trailing backslash ("C:\" for a root).
-std::string ExecutableDirectory() {
-    std::string path(MAX_PATH, '\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, &path[0], static_cast<DWORD>(path.size()));
+host::Text ExecutableDirectory() {
+    for (DWORD room = MAX_PATH;; room *= 2) {
+        host::Text path = host::AllocateText(room);
+        char* chars = host::MutableBytes(path);
+        const DWORD length = GetModuleFileNameA(nullptr, chars, room);
         if (length == 0)
-            return std::string();
-        if (length < path.size()) {
-            path.resize(length);
-            break;
+            return host::Text();
+        if (length < room) {
+            // Cut after the last backslash; the name has none only if something went wrong.
+            for (DWORD i = length; i > 0; --i) {
+                if (chars[i - 1] == '\\') {
+                    chars[i] = '\0';
+                    return path;
+                }
+            }
+            return host::Text();
         }
-        path.resize(path.size() * 2);
     }
-    const std::size_t slash = path.find_last_of('\\');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
 }  // namespace
@@ -40,9 +43,9 @@ std::string ExecutableDirectory() {
 void InitializeLayer() {
     if (!g_oleInitialized)
         g_oleInitialized = SUCCEEDED(OleInitialize(nullptr));
-    const std::string directory = ExecutableDirectory();
-    if (!directory.empty())
-        SetCurrentDirectoryA(directory.c_str());
+    const host::Text directory = ExecutableDirectory();
+    if (!directory.Empty())
+        SetCurrentDirectoryA(directory.Str());
     RegisterWindowClasses();
 }
 

@@ -3,7 +3,6 @@
 // only.
 #include <csetjmp>
 #include <cstdio>  // jpeglib.h needs FILE and size_t declared first
-#include <new>
 
 #include <jpeglib.h>
 
@@ -34,7 +33,7 @@ void PrintNothing(j_common_ptr) {}
 bool ReadImage(jpeg_decompress_struct& decoder,
                unsigned maxSide,
                DecodedPixels& pixels,
-               std::vector<unsigned char>& row) {
+               host::Array<unsigned char>& row) {
     if (jpeg_read_header(&decoder, TRUE) != JPEG_HEADER_OK)
         return false;
     if (decoder.image_width == 0 || decoder.image_height == 0 || decoder.image_width > maxSide ||
@@ -49,14 +48,15 @@ bool ReadImage(jpeg_decompress_struct& decoder,
     const unsigned width = decoder.output_width, height = decoder.output_height;
     pixels.width = width;
     pixels.height = height;
-    pixels.rgba.resize(static_cast<std::size_t>(width) * height * 4);
-    row.resize(static_cast<std::size_t>(width) * 3);
+    if (!host::Array<unsigned char>::TryMake(static_cast<std::size_t>(width) * height * 4, pixels.rgba) ||
+        !host::Array<unsigned char>::TryMake(static_cast<std::size_t>(width) * 3, row))
+        return false;
     while (decoder.output_scanline < height) {
         const unsigned y = decoder.output_scanline;
-        JSAMPROW rows[1] = {row.data()};
+        JSAMPROW rows[1] = {row.Data()};
         if (jpeg_read_scanlines(&decoder, rows, 1) != 1)
             return false;
-        unsigned char* target = pixels.rgba.data() + static_cast<std::size_t>(y) * width * 4;
+        unsigned char* target = pixels.rgba.Data() + static_cast<std::size_t>(y) * width * 4;
         for (unsigned x = 0; x < width; ++x) {
             target[x * 4 + 0] = row[x * 3 + 0];
             target[x * 4 + 1] = row[x * 3 + 1];
@@ -79,16 +79,12 @@ bool DecodeJpeg(const unsigned char* bytes, std::size_t size, unsigned maxSide, 
     trap.manager.error_exit = StopOnError;
     trap.manager.emit_message = StopOnWarning;
     trap.manager.output_message = PrintNothing;
-    std::vector<unsigned char> row;
+    host::Array<unsigned char> row;
     bool ok = false;
-    try {
-        if (setjmp(trap.jump) == 0) {
-            jpeg_create_decompress(&decoder);
-            jpeg_mem_src(&decoder, const_cast<unsigned char*>(bytes), static_cast<unsigned long>(size));
-            ok = ReadImage(decoder, maxSide, pixels, row);
-        }
-    } catch (const std::bad_alloc&) {
-        ok = false;
+    if (setjmp(trap.jump) == 0) {
+        jpeg_create_decompress(&decoder);
+        jpeg_mem_src(&decoder, const_cast<unsigned char*>(bytes), static_cast<unsigned long>(size));
+        ok = ReadImage(decoder, maxSide, pixels, row);
     }
     jpeg_destroy_decompress(&decoder);
     return ok;

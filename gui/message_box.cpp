@@ -13,9 +13,9 @@ constexpr int kTaskModal = 0x2000;    // MB_TASKMODAL: disables every top-level 
 
 int ShowMessageBox(const char* text, int buttons, const char* caption) {
     const UINT style = static_cast<UINT>((buttons & kSystemModal) ? buttons : (buttons | kTaskModal));
-    const std::wstring body = DisplayText(text);
-    const std::wstring title = DisplayText(caption ? caption : "信息：");
-    const int pressed = MessageBoxW(nullptr, body.c_str(), title.c_str(), style);
+    const host::WideText body = DisplayText(text);
+    const host::WideText title = DisplayText(caption ? caption : "信息：");
+    const int pressed = MessageBoxW(nullptr, body.Str(), title.Str(), style);
     // IDOK 1 .. IDNO 7 map to 0 .. 6; anything else (including a failed box) is 0.
     return (pressed >= IDOK && pressed <= IDNO) ? pressed - 1 : 0;
 }

@@ -1,13 +1,12 @@
 #include "gui/open_pages.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace gui {
 
 namespace {
 pages::PageTable g_table = {};
-std::vector<std::unique_ptr<OpenPage>> g_open;
+host::List<OpenPage*> g_open;
 }  // namespace
 
 bool SetPageTable(const pages::PageTable& table) {
@@ -50,7 +49,7 @@ int ControlIndex(const pages::PageDefinition& def, const char* name) {
 OpenPage* FindOpenPage(Page page) {
     for (auto& open : g_open) {
         if (open->id == page)
-            return open.get();
+            return open;
     }
     return nullptr;
 }
@@ -60,7 +59,7 @@ OpenPage* PageOfWindow(HWND hwnd) {
         return nullptr;
     for (auto& open : g_open) {
         if (open->hwnd == hwnd)
-            return open.get();
+            return open;
     }
     return nullptr;
 }
@@ -78,21 +77,27 @@ ControlState* ControlOfWindow(HWND hwnd) {
 }
 
 OpenPage* AddOpenPage(Page page, const pages::PageDefinition* def) {
-    auto open = std::make_unique<OpenPage>();
+    OpenPage* open = new (host::AllocateBlock(1, sizeof(OpenPage))) OpenPage();
     open->id = page;
     open->def = def;
-    open->controls.reserve(def->controlCount);
-    g_open.push_back(std::move(open));
-    return g_open.back().get();
+    open->controls.Reserve(def->controlCount);
+    g_open.Append(open);
+    return open;
 }
 
 void ForgetPage(OpenPage* page) {
-    g_open.erase(std::remove_if(g_open.begin(), g_open.end(), [page](const auto& p) { return p.get() == page; }),
-                 g_open.end());
+    for (std::size_t i = 0; i < g_open.Size(); ++i) {
+        if (g_open[i] == page) {
+            g_open.RemoveAt(i);
+            page->~OpenPage();
+            host::ReleaseBlock(page);
+            return;
+        }
+    }
 }
 
 bool AnyPageOpen() {
-    return !g_open.empty();
+    return !g_open.Empty();
 }
 
 void ReleasePageResources(OpenPage& page) {

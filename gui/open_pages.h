@@ -4,10 +4,8 @@
 
 #include <windows.h>
 
-#include <memory>
-#include <vector>
-
 #include "gui/picture.h"
+#include "host/memory.h"
 #include "pages/definitions.h"
 
 namespace gui {
@@ -30,7 +28,7 @@ struct OpenPage {
     bool destroyRequested = false;
     Picture background;
     HBRUSH backBrush = nullptr;
-    std::vector<ControlState> controls;  // definition order; reserved up front, never reallocated
+    host::List<ControlState> controls;  // definition order; reserved up front, never reallocated
 };
 
 // The installed definition of a page, null when the program does not define it.

@@ -49,7 +49,7 @@ Picture ToBitmap(const DecodedPixels& pixels, COLORREF back) {
     }
     const unsigned char backRed = GetRValue(back), backGreen = GetGValue(back), backBlue = GetBValue(back);
     const std::size_t count = static_cast<std::size_t>(pixels.width) * pixels.height;
-    const unsigned char* source = pixels.rgba.data();
+    const unsigned char* source = pixels.rgba.Data();
     unsigned char* target = static_cast<unsigned char*>(bits);
     for (std::size_t i = 0; i < count; ++i, source += 4, target += 4) {
         unsigned char red = source[0], green = source[1], blue = source[2];

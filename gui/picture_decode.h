@@ -2,7 +2,8 @@
 #pragma once
 
 #include <cstddef>
-#include <vector>
+
+#include "host/memory.h"
 
 namespace gui {
 
@@ -10,7 +11,7 @@ namespace gui {
 struct DecodedPixels {
     unsigned width = 0;
     unsigned height = 0;
-    std::vector<unsigned char> rgba;
+    host::Array<unsigned char> rgba;
 };
 
 // Each returns false, with `pixels` left unspecified, for data that is truncated or corrupt (a

@@ -4,7 +4,6 @@
 #include <png.h>
 
 #include <cstring>
-#include <new>
 
 #include "gui/picture_decode.h"
 
@@ -35,7 +34,7 @@ void StopOnWarning(png_structp png, png_const_charp) {
     png_longjmp(png, 1);
 }
 
-bool ReadImage(png_structp png, png_infop info, unsigned maxSide, DecodedPixels& pixels, std::vector<png_bytep>& rows) {
+bool ReadImage(png_structp png, png_infop info, unsigned maxSide, DecodedPixels& pixels, host::Array<png_bytep>& rows) {
     png_read_info(png, info);
     png_uint_32 width = 0, height = 0;
     int depth = 0, colourType = 0;
@@ -57,11 +56,12 @@ bool ReadImage(png_structp png, png_infop info, unsigned maxSide, DecodedPixels&
 
     pixels.width = width;
     pixels.height = height;
-    pixels.rgba.resize(static_cast<std::size_t>(width) * height * 4);
-    rows.resize(height);
+    if (!host::Array<unsigned char>::TryMake(static_cast<std::size_t>(width) * height * 4, pixels.rgba) ||
+        !host::Array<png_bytep>::TryMake(height, rows))
+        return false;
     for (png_uint_32 y = 0; y < height; ++y)
-        rows[y] = pixels.rgba.data() + static_cast<std::size_t>(y) * width * 4;
-    png_read_image(png, rows.data());
+        rows[y] = pixels.rgba.Data() + static_cast<std::size_t>(y) * width * 4;
+    png_read_image(png, rows.Data());
     // Reads the chunks after the image up to IEND, so a file cut short there fails too.
     png_read_end(png, nullptr);
     return true;
@@ -79,16 +79,12 @@ bool DecodePng(const unsigned char* bytes, std::size_t size, unsigned maxSide, D
         return false;
     }
     MemoryReader reader = {bytes, size, 0};
-    std::vector<png_bytep> rows;
+    host::Array<png_bytep> rows;
     bool ok = false;
-    try {
-        png_set_user_limits(png, maxSide, maxSide);
-        png_set_read_fn(png, &reader, ReadFromMemory);
-        if (setjmp(png_jmpbuf(png)) == 0)
-            ok = ReadImage(png, info, maxSide, pixels, rows);
-    } catch (const std::bad_alloc&) {
-        ok = false;
-    }
+    png_set_user_limits(png, maxSide, maxSide);
+    png_set_read_fn(png, &reader, ReadFromMemory);
+    if (setjmp(png_jmpbuf(png)) == 0)
+        ok = ReadImage(png, info, maxSide, pixels, rows);
     png_destroy_read_struct(&png, &info, nullptr);
     return ok;
 }

@@ -1,5 +1,4 @@
 // ReadProperty / WriteProperty: the live state of a page's window and controls.
-#include <string>
 
 #include "gui/display_text.h"
 #include "gui/open_pages.h"
@@ -44,7 +43,7 @@ Target Resolve(Page page, const char* control, bool needsOpenPage) {
     if (target.open) {
         if (index < 0) {
             target.hwnd = target.open->hwnd;
-        } else if (static_cast<std::size_t>(index) < target.open->controls.size()) {
+        } else if (static_cast<std::size_t>(index) < target.open->controls.Size()) {
             target.state = &target.open->controls[index];
             target.hwnd = target.state->hwnd;
         }
@@ -203,17 +202,16 @@ host::Text ReadProperty(Page page, const char* control, TextProperty) {
     const int length = GetWindowTextLengthW(t.hwnd);
     if (length <= 0)
         return host::Text();
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const int got = GetWindowTextW(t.hwnd, &text[0], length + 1);
-    text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
-    return WizardText(text.c_str());
+    host::WideText text(static_cast<std::size_t>(length));
+    GetWindowTextW(t.hwnd, text.MutableChars(), length + 1);
+    return WizardText(text.Str());
 }
 
 void WriteProperty(Page page, const char* control, TextProperty, const char* value) {
     const Target t = Resolve(page, control, true);
     if (!t.hwnd)
         return;
-    SetWindowTextW(t.hwnd, DisplayText(value).c_str());
+    SetWindowTextW(t.hwnd, DisplayText(value).Str());
 }
 
 }  // namespace gui

@@ -23,9 +23,9 @@ HWND CreatePageWindow(OpenPage& page) {
     // Centred on the primary screen; the signed division truncates toward zero.
     const int x = (GetSystemMetrics(SM_CXSCREEN) - def.width) / 2;
     const int y = (GetSystemMetrics(SM_CYSCREEN) - def.height) / 2;
-    const std::wstring caption = DisplayText(def.text);
+    const host::WideText caption = DisplayText(def.text);
     // A popup without border, caption or system menu; unowned, so it has its own task-bar button.
-    return CreateWindowExW(WS_EX_APPWINDOW, kPageClass, caption.c_str(), WS_POPUP | WS_CLIPCHILDREN, x, y, def.width,
+    return CreateWindowExW(WS_EX_APPWINDOW, kPageClass, caption.Str(), WS_POPUP | WS_CLIPCHILDREN, x, y, def.width,
                            def.height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
@@ -127,7 +127,7 @@ HWND ControlWindow(Page page, const char* control) {
     if (!open || !control)
         return nullptr;
     const int index = ControlIndex(*open->def, control);
-    return index >= 0 && static_cast<std::size_t>(index) < open->controls.size() ? open->controls[index].hwnd : nullptr;
+    return index >= 0 && static_cast<std::size_t>(index) < open->controls.Size() ? open->controls[index].hwnd : nullptr;
 }
 
 }  // namespace gui

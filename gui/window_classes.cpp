@@ -2,10 +2,9 @@
 // timer, which the layer draws itself.
 #include "gui/window_classes.h"
 
-#include <string>
-
 #include "gui/fonts.h"
 #include "gui/open_pages.h"
+#include "host/text.h"
 
 namespace gui {
 
@@ -34,23 +33,24 @@ void PaintPageBackground(HDC dc, const OpenPage& page, POINT offset, const RECT&
     DrawPicture(dc, page.background, pageRect, page.def->backgroundMode);
 }
 
-std::wstring WindowText(HWND hwnd) {
+host::WideText WindowText(HWND hwnd) {
     const int length = GetWindowTextLengthW(hwnd);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(hwnd, &text[0], length + 1);
-    text.resize(static_cast<std::size_t>(length));
+    if (length <= 0)
+        return host::WideText();
+    host::WideText text(static_cast<std::size_t>(length));
+    GetWindowTextW(hwnd, text.MutableChars(), length + 1);
     return text;
 }
 
 // One line, left-aligned, vertically centred, in the control's text colour and font.
 void DrawControlText(HDC dc, HWND hwnd, const ControlState& control, RECT rect) {
-    const std::wstring text = WindowText(hwnd);
-    if (text.empty())
+    const host::WideText text = WindowText(hwnd);
+    if (text.Empty())
         return;
     HGDIOBJ oldFont = SelectObject(dc, FontFor(control.def->font));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, EffectiveColour(control.def->textColour));
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
+    DrawTextW(dc, text.Str(), static_cast<int>(text.Length()), &rect,
               DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
     SelectObject(dc, oldFont);
 }

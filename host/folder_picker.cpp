@@ -3,8 +3,7 @@
 
 #include <shlobj.h>
 
-#include <vector>
-
+#include "host/memory.h"
 #include "host/shell.h"
 
 namespace host {
@@ -20,7 +19,7 @@ BOOL CALLBACK RememberAndDisable(HWND window, LPARAM param) {
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
     if (process == GetCurrentProcessId()) {
-        reinterpret_cast<std::vector<WindowState>*>(param)->push_back({window, IsWindowEnabled(window)});
+        reinterpret_cast<List<WindowState>*>(param)->Append({window, IsWindowEnabled(window)});
     }
     return TRUE;
 }
@@ -50,7 +49,7 @@ public:
 private:
     HWND active_;
     HWND foreground_;
-    std::vector<WindowState> windows_;
+    List<WindowState> windows_;
 };
 
 }  // namespace

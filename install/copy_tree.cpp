@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "gui/runtime.h"
 #include "host/fs.h"
 #include "install/path_text.h"
@@ -15,19 +13,21 @@ namespace install {
 namespace {
 
 // The path as a full wide path ending in "\", or empty when it cannot be made one.
-std::wstring FullDirectoryPath(const char* path) {
+host::WideText FullDirectoryPath(const char* path) {
     char full[MAX_PATH * 4];
     DWORD size = GetFullPathNameA(path, sizeof(full), full, nullptr);
     if (size == 0 || size >= sizeof(full))
-        return std::wstring();
+        return host::WideText();
     int wideSize = MultiByteToWideChar(CP_ACP, 0, full, -1, nullptr, 0);
     if (wideSize <= 0)
-        return std::wstring();
-    std::wstring wide(static_cast<std::size_t>(wideSize), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, full, -1, &wide[0], wideSize);
-    wide.resize(static_cast<std::size_t>(wideSize) - 1);
-    if (wide.empty() || wide.back() != L'\\')
-        wide += L'\\';
+        return host::WideText();
+    // wideSize counts the terminator; one more character leaves room for the "\".
+    host::WideText wide(static_cast<std::size_t>(wideSize));
+    wchar_t* chars = wide.MutableChars();
+    MultiByteToWideChar(CP_ACP, 0, full, -1, chars, wideSize);
+    const std::size_t length = wide.Length();
+    if (length == 0 || chars[length - 1] != L'\\')
+        chars[length] = L'\\';
     return wide;
 }
 
@@ -85,9 +85,9 @@ void CopyDirectories(const host::Text& source,
             host::Text subTarget = host::ConcatText(target.Str(), name.Str());
             if (IsDirectoryLink(subSource.Str())) {
                 // A link may lead back into the tree or anywhere else: not followed.
-                failures.Add(subSource.Str() + std::string("（目录链接，未复制）"));
+                failures.Add(host::ConcatText(subSource.Str(), "（目录链接，未复制）"));
             } else if (depth >= kMaxCopyDepth) {
-                failures.Add(subSource.Str() + std::string("（目录层次过深，未复制）"));
+                failures.Add(host::ConcatText(subSource.Str(), "（目录层次过深，未复制）"));
             } else {
                 host::MakeDirectory(subTarget.Str());
                 CopyLevel(subSource, subTarget, depth + 1, copy);
@@ -128,18 +128,20 @@ void CopyLevel(host::Text& source, host::Text& target, int depth, Copy& copy) {
 }  // namespace
 
 bool IsSameOrInside(const char* inner, const char* outer) {
-    std::wstring innerFull = FullDirectoryPath(inner);
-    std::wstring outerFull = FullDirectoryPath(outer);
-    if (innerFull.empty() || outerFull.empty() || innerFull.size() < outerFull.size())
+    const host::WideText innerFull = FullDirectoryPath(inner);
+    const host::WideText outerFull = FullDirectoryPath(outer);
+    const std::size_t innerLength = innerFull.Length(), outerLength = outerFull.Length();
+    if (innerLength == 0 || outerLength == 0 || innerLength < outerLength)
         return false;
-    return CompareStringOrdinal(innerFull.c_str(), static_cast<int>(outerFull.size()), outerFull.c_str(),
-                                static_cast<int>(outerFull.size()), TRUE) == CSTR_EQUAL;
+    return CompareStringOrdinal(innerFull.Str(), static_cast<int>(outerLength), outerFull.Str(),
+                                static_cast<int>(outerLength), TRUE) == CSTR_EQUAL;
 }
 
 bool CopyTree(host::Text& source, host::Text& target, FailureList& failures) {
     // Copying a tree into itself would never end: every level would find the copy made before.
     if (IsSameOrInside(target.Str(), source.Str())) {
-        failures.Add(target.Str() + std::string("（位于源目录 ") + source.Str() + "之内，未复制）");
+        const host::Text where = host::ConcatText(target.Str(), "（位于源目录 ", source.Str());
+        failures.Add(host::ConcatText(where.Str(), "之内，未复制）"));
         return true;
     }
     Copy copy{failures};

@@ -11,18 +11,20 @@ namespace {
 const std::size_t kShownItems = 12;
 }  // namespace
 
-int FailureList::Check(int ok, const std::string& item) {
+int FailureList::Check(int ok, const char* item) {
     if (!ok)
         Add(item);
     return ok;
 }
 
-std::string FailureList::Message(const char* heading) const {
-    std::string text = heading;
-    for (std::size_t i = 0; i < items_.size() && i < kShownItems; ++i)
-        text += "\r\n" + items_[i];
-    if (items_.size() > kShownItems) {
-        text += "\r\n……另有 " + std::to_string(items_.size() - kShownItems) + " 项";
+host::Text FailureList::Message(const char* heading) const {
+    host::Text text = host::Text::Copy(heading ? heading : "");
+    for (std::size_t i = 0; i < items_.Size() && i < kShownItems; ++i)
+        text = host::ConcatText(text.Str(), "\r\n", items_[i].Str());
+    if (items_.Size() > kShownItems) {
+        const host::Text rest = host::DecimalText(items_.Size() - kShownItems);
+        text = host::ConcatText(text.Str(), "\r\n……另有 ", rest.Str());
+        text = host::ConcatText(text.Str(), " 项");
     }
     return text;
 }
@@ -30,7 +32,7 @@ std::string FailureList::Message(const char* heading) const {
 void FailureList::TellOnce(const char* heading) const {
     if (Empty())
         return;
-    gui::ShowMessageBox(Message(heading).c_str(), MB_ICONERROR, "错误");
+    gui::ShowMessageBox(Message(heading).Str(), MB_ICONERROR, "错误");
 }
 
 }  // namespace install

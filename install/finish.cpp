@@ -2,8 +2,6 @@
 // copy of the install tree, as the two check boxes ask, then the end of the program.
 #include <windows.h>
 
-#include <string>
-
 #include "app/handlers.h"
 #include "gui/runtime.h"
 #include "host/shell.h"
@@ -30,8 +28,8 @@ void MakeDesktopShortcut(install::FailureList& failures) {
     host::Text desktop = host::GetSpecialFolder(kDesktopDirectory);
     host::Text link = host::ConcatText(desktop.Str(), "\\Brindlowen");
     desktop = host::Text();
-    failures.Check(host::CreateShortcut(link.Str(), kShortcutTarget, kShortcutDescription),
-                   std::string("桌面快捷方式 ") + link.Str());
+    if (!host::CreateShortcut(link.Str(), kShortcutTarget, kShortcutDescription))
+        failures.Add(host::ConcatText("桌面快捷方式 ", link.Str()));
 }
 
 // False when the program is ending under the copy and the page must not be touched again.

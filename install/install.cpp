@@ -1,7 +1,6 @@
 // The install step, run when ProgressPage is built: start the progress bar, write the two
 // payload executables into the install directory and record the uninstall entry. Every write is
 // tried whatever failed before; what failed is told once, before the page is shown.
-#include <string>
 
 #include "app/handlers.h"
 #include "app/shared_state.h"
@@ -50,8 +49,10 @@ void ProgressCreated() {
     ok &= WritePayload("Brindlowen.exe", ApplicationPayload, failures);
     ok &= WritePayload("uninst.exe", UninstallerPayload, failures);
     for (const RegistryValue& entry : kUninstallEntry) {
-        ok &= failures.Check(host::WriteRegistryText(kLocalMachine, entry.path, entry.value),
-                             std::string("HKEY_LOCAL_MACHINE\\") + entry.path);
+        const int written = host::WriteRegistryText(kLocalMachine, entry.path, entry.value);
+        if (!written)
+            failures.Add(host::ConcatText("HKEY_LOCAL_MACHINE\\", entry.path));
+        ok &= written;
     }
     // Told here, while the page is still being built: the box is task-modal, so the user reads it
     // before the progress page appears, and the failure is never mistaken for a finished install.

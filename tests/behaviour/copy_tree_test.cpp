@@ -76,7 +76,7 @@ TEST_F(CopyTreeTest, CopiesTheWholeTreeFilesFirstThenSubdirectoriesSkippingDotDi
 
     EXPECT_TRUE(Copy(Src(), Dst()));
 
-    EXPECT_TRUE(failures.Empty()) << failures.Message("");
+    EXPECT_TRUE(failures.Empty()) << failures.Message("").Str();
     EXPECT_EQ(finalSource, Src() + "\\");
     EXPECT_EQ(finalTarget, Dst() + "\\");
     const struct {
@@ -121,7 +121,7 @@ TEST_P(CopyTreeBackups, KeepsOrReplacesExistingTargetFiles) {
 
     Copy(Src(), Dst());
 
-    EXPECT_TRUE(failures.Empty()) << failures.Message("");
+    EXPECT_TRUE(failures.Empty()) << failures.Message("").Str();
     EXPECT_EQ(Content(Dst("a.dll")), c.expectedFile);
     EXPECT_EQ(Content(Dst("a.dll.bak")), c.expectedBackup);
 }
@@ -153,7 +153,7 @@ TEST_F(CopyTreeTest, RefusesATargetInsideOrEqualToTheSource) {
     // A sibling whose name merely begins with the source's name is not inside it.
     failures = install::FailureList();
     Copy(Src(), Src() + "2");
-    EXPECT_TRUE(failures.Empty()) << failures.Message("");
+    EXPECT_TRUE(failures.Empty()) << failures.Message("").Str();
     EXPECT_EQ(Content(Src() + "2\\a.txt"), "alpha");
 }
 
@@ -191,7 +191,7 @@ TEST_F(CopyTreeTest, StopsDescendingAtTheDepthBound) {
         deepest += "\\d";
     EXPECT_TRUE(IsDirectory(deepest));
     EXPECT_FALSE(Exists(deepest + "\\d"));
-    EXPECT_EQ(failures.Size(), 1u) << failures.Message("");
+    EXPECT_EQ(failures.Size(), 1u) << failures.Message("").Str();
 }
 
 TEST_F(CopyTreeTest, ReportsWhatCouldNotBeCopied) {
@@ -202,7 +202,7 @@ TEST_F(CopyTreeTest, ReportsWhatCouldNotBeCopied) {
     EXPECT_TRUE(Copy(Src(), Dst()));
 
     // The target directory and both files are named; the file in the way is untouched.
-    EXPECT_EQ(failures.Size(), 3u) << failures.Message("");
+    EXPECT_EQ(failures.Size(), 3u) << failures.Message("").Str();
     EXPECT_EQ(Content(Dst()), "a file where the target directory should be");
 }
 
