@@ -6,18 +6,22 @@
 
 namespace host {
 
+const char* DecimalDigits(std::size_t value, char (&buffer)[24]) {
+    char* d = buffer + sizeof(buffer);
+    *--d = '\0';
+    do {
+        *--d = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value);
+    return d;
+}
+
 // "分配 %d 字节内存失败!" with the byte count, formatted on the stack: the heap has just failed.
 void OutOfMemory(std::size_t bytes) {
     char digits[24];
-    char* d = digits + sizeof(digits);
-    *--d = '\0';
-    do {
-        *--d = static_cast<char>('0' + bytes % 10);
-        bytes /= 10;
-    } while (bytes);
     char message[64];
     lstrcpyA(message, "分配 ");
-    lstrcatA(message, d);
+    lstrcatA(message, DecimalDigits(bytes, digits));
     lstrcatA(message, " 字节内存失败!");
     FatalError(message);
 }

@@ -16,6 +16,9 @@ void* AllocateBlock(std::size_t count, std::size_t size);
 void* TryAllocateBlock(std::size_t count, std::size_t size);
 // Releases a block of either kind; null is ignored.
 void ReleaseBlock(void* block);
+// Writes the decimal digits of `value` and a NUL at the end of `buffer`; returns the first digit.
+// Needs no heap, so that even the out-of-memory message can use it.
+const char* DecimalDigits(std::size_t value, char (&buffer)[24]);
 // Ends the program with "分配 <bytes> 字节内存失败!".
 [[noreturn]] void OutOfMemory(std::size_t bytes);
 

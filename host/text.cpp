@@ -88,13 +88,7 @@ Text ConcatText(const char* a, const char* b, const char* c) {
 
 Text DecimalText(std::size_t value) {
     char digits[24];
-    char* d = digits + sizeof(digits);
-    *--d = '\0';
-    do {
-        *--d = static_cast<char>('0' + value % 10);
-        value /= 10;
-    } while (value);
-    return Text::Copy(d);
+    return Text::Copy(DecimalDigits(value, digits));
 }
 
 int CompareText(const char* a, const char* b) {
