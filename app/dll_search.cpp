@@ -15,6 +15,16 @@ void RestrictDllSearchToSystem32() {
     if (setDefault) setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
     // Also takes the current directory out of the classic search order.
     SetDllDirectoryA("");
+
+    // A theme library may delay-load msimg32.dll by bare name through the classic search order,
+    // program folder first, when it first draws a themed control (Wine's uxtheme does). Loaded
+    // now by its full System32 path, that later load finds it already in memory.
+    wchar_t path[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(path, MAX_PATH);
+    if (length > 0 && length < MAX_PATH - 16) {
+        lstrcatW(path, L"\\msimg32.dll");
+        LoadLibraryExW(path, nullptr, 0);
+    }
 }
 
 }  // namespace app

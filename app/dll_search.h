@@ -4,7 +4,8 @@
 
 namespace app {
 
-// Restricts the DLL search of every later load to System32. Call first thing in WinMain.
+// Restricts the DLL search of every later load to System32, and loads msimg32.dll, which theme
+// code may load by bare name, from there. Call first thing in WinMain.
 void RestrictDllSearchToSystem32();
 
 }  // namespace app
