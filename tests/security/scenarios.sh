@@ -3,13 +3,22 @@
 
 # Every file of the prefix's drive C with its size and modification time.
 snapshot_files() { (cd "$WINEPREFIX/drive_c" && find . -type f -printf '%p|%s|%T@\n' | sort); }
-# The registry as reg exports it (no timestamps), for the two hives a program can write.
+# The registry as reg exports it (no timestamps), for the two hives a program can write. Wine's
+# reg now and then ends without writing the file; it is asked again, and a hive that still could
+# not be exported is named in $E2E_DIR/snapshot-failed (an empty hive would look like all new).
 snapshot_registry() {
-  local hive tmp=$E2E_DIR/export.reg
+  local hive try tmp=$E2E_DIR/export.reg
   for hive in HKLM HKCU; do
-    rm -f "$tmp"
-    "$WINE" reg export "$hive" "$(winepath_of "$tmp")" /y >/dev/null 2>&1
-    iconv -f UTF-16LE -t UTF-8 "$tmp" 2>/dev/null | tr -d '\r'
+    for try in 1 2 3; do
+      rm -f "$tmp"
+      "$WINE" reg export "$hive" "$(winepath_of "$tmp")" /y >/dev/null 2>&1 && [ -s "$tmp" ] && break
+      sleep 1
+    done
+    if [ -s "$tmp" ]; then
+      iconv -f UTF-16LE -t UTF-8 "$tmp" 2>/dev/null | tr -d '\r'
+    else
+      echo "$hive" >> "$E2E_DIR/snapshot-failed"
+    fi
   done
 }
 
@@ -61,6 +70,8 @@ scenario_writes_only_its_own_paths() {
   e2e_log "files written: $(tr '\n' ';' <<<"$files")"
   e2e_check "files written are exactly the install, the Start-menu copy and the link" [ "$files" = "$expected" ]
 
+  e2e_check "both hives exported before and after the run ($(xargs < "$E2E_DIR/snapshot-failed" 2>/dev/null))" \
+    [ ! -e "$E2E_DIR/snapshot-failed" ]
   local keys; keys=$(changed_lines "$E2E_DIR/reg.before" "$E2E_DIR/reg.after" | sed -n 's/^\(\[[^]]*\]\).*/\1/p' | sort -u)
   e2e_log "registry keys written: $(tr '\n' ';' <<<"$keys")"
   e2e_check "registry writes only under its uninstall key" \
