@@ -91,6 +91,61 @@ TEST(ArtworkDecode, EveryPngPixelLayoutComesOutAsOpaqueColour) {
     }
 }
 
+TEST(ArtworkDecode, InterlacedPngComesOutInRowOrder) {
+    // 5 x 5 pixels reach into all seven passes.
+    std::vector<unsigned> pixels;
+    for (unsigned y = 0; y < 5; ++y) {
+        for (unsigned x = 0; x < 5; ++x)
+            pixels.push_back((x * 50) << 24 | (y * 50) << 16 | 7 << 8 | 0xFF);
+    }
+    gui::Picture picture = Decode(MakeInterlacedRgbaPng(5, 5, pixels), kPageBlue);
+    ASSERT_NE(picture.bitmap, nullptr);
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 5; ++x)
+            EXPECT_EQ(Describe(PixelAt(picture, x, y)), Describe(RGB(x * 50, y * 50, 7))) << x << ", " << y;
+    }
+    gui::FreePicture(picture);
+}
+
+struct ChunkCase {
+    const char* what;
+    Bytes chunk;
+    bool beforeImage;  // placed after IHDR, else before IEND
+    bool decodes;
+};
+
+Bytes WithBadChecksum(Bytes chunk) {
+    chunk.back() ^= 0x01;
+    return chunk;
+}
+
+TEST(ArtworkDecode, ChunksThePictureDoesNotNeedAreSkippedOnlyWhenSound) {
+    const Bytes text = Chunk("tEXt", {'T', 'i', 't', 'l', 'e', 0, 'x'});
+    const Bytes gamma = Chunk("gAMA", {0x00, 0x00, 0xB1, 0x8F});
+    const ChunkCase cases[] = {
+        {"text", text, true, true},
+        {"gamma", gamma, true, true},
+        {"a private chunk", Chunk("prVt", {1, 2, 3}), true, true},
+        {"text after the image", text, false, true},
+        {"text with a bad checksum", WithBadChecksum(text), true, false},
+        {"gamma with a bad checksum", WithBadChecksum(gamma), true, false},
+        {"text after the image with a bad checksum", WithBadChecksum(text), false, false},
+        {"an unknown critical chunk", Chunk("CRIT", {1}), true, false},
+    };
+    const Bytes plain = MakeRgbaPng(1, 1, {0x102030FF});
+    const std::size_t afterHeader = 8 + 25, beforeEnd = plain.size() - 12;
+    for (const ChunkCase& c : cases) {
+        Bytes bytes = plain;
+        bytes.insert(bytes.begin() + (c.beforeImage ? afterHeader : beforeEnd), c.chunk.begin(), c.chunk.end());
+        gui::Picture picture = Decode(bytes, kPageBlue);
+        EXPECT_EQ(picture.bitmap != nullptr, c.decodes) << c.what;
+        if (c.decodes) {
+            EXPECT_EQ(Describe(PixelAt(picture, 0, 0)), Describe(RGB(0x10, 0x20, 0x30))) << c.what;
+        }
+        gui::FreePicture(picture);
+    }
+}
+
 TEST(ArtworkDecode, OnlyTheFirstBytesTellTheFormat) {
     const Bytes png = MakeRgbaPng(1, 1, {0x102030FF});
     const Bytes wrongSignature = [&png] {

@@ -27,31 +27,21 @@ unsigned BitsPerPixel(const PngLayout& layout) {
     return channels[layout.colourType] * layout.bitDepth;
 }
 
-}  // namespace
-
-Bytes MakePng(const PngLayout& layout) {
+// Signature, IHDR, PLTE, tRNS, one IDAT holding the given filtered rows, IEND.
+Bytes Assemble(const PngLayout& layout, unsigned char interlace, const Bytes& filtered) {
     Bytes out = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
     Bytes header;
     PutBigEndian(header, layout.width);
     PutBigEndian(header, layout.height);
     header.push_back(static_cast<unsigned char>(layout.bitDepth));
     header.push_back(static_cast<unsigned char>(layout.colourType));
-    header.insert(header.end(), {0, 0, 0});  // deflate, adaptive filtering, no interlace
+    header.insert(header.end(), {0, 0, interlace});  // deflate, adaptive filtering
     PutChunk(out, "IHDR", header);
     if (!layout.palette.empty())
         PutChunk(out, "PLTE", layout.palette);
     if (!layout.transparency.empty())
         PutChunk(out, "tRNS", layout.transparency);
 
-    const std::size_t rowBytes = (layout.width * BitsPerPixel(layout) + 7) / 8;
-    Bytes filtered;
-    // Rows missing from pixelRows are left out, which makes data shorter than the header says.
-    const std::size_t rows = rowBytes ? std::min<std::size_t>(layout.height, layout.pixelRows.size() / rowBytes) : 0;
-    for (std::size_t y = 0; y < rows; ++y) {
-        filtered.push_back(0);
-        auto row = layout.pixelRows.begin() + y * rowBytes;
-        filtered.insert(filtered.end(), row, row + rowBytes);
-    }
     uLongf packedSize = compressBound(static_cast<uLong>(filtered.size()));
     Bytes packed(packedSize);
     compress(packed.data(), &packedSize, filtered.data(), static_cast<uLong>(filtered.size()));
@@ -61,13 +51,58 @@ Bytes MakePng(const PngLayout& layout) {
     return out;
 }
 
-Bytes MakeRgbaPng(unsigned width, unsigned height, const std::vector<unsigned>& pixels) {
+PngLayout RgbaLayout(unsigned width, unsigned height, const std::vector<unsigned>& pixels) {
     PngLayout layout = {width, height, 8, 6, {}, {}, {}};
     for (unsigned value : pixels) {
         for (int shift = 24; shift >= 0; shift -= 8)
             layout.pixelRows.push_back(static_cast<unsigned char>(value >> shift));
     }
-    return MakePng(layout);
+    return layout;
+}
+
+}  // namespace
+
+Bytes Chunk(const char* type, const Bytes& data) {
+    Bytes out;
+    PutChunk(out, type, data);
+    return out;
+}
+
+Bytes MakePng(const PngLayout& layout) {
+    const std::size_t rowBytes = (layout.width * BitsPerPixel(layout) + 7) / 8;
+    Bytes filtered;
+    // Rows missing from pixelRows are left out, which makes data shorter than the header says.
+    const std::size_t rows = rowBytes ? std::min<std::size_t>(layout.height, layout.pixelRows.size() / rowBytes) : 0;
+    for (std::size_t y = 0; y < rows; ++y) {
+        filtered.push_back(0);
+        auto row = layout.pixelRows.begin() + y * rowBytes;
+        filtered.insert(filtered.end(), row, row + rowBytes);
+    }
+    return Assemble(layout, 0, filtered);
+}
+
+Bytes MakeInterlacedRgbaPng(unsigned width, unsigned height, const std::vector<unsigned>& pixels) {
+    const PngLayout layout = RgbaLayout(width, height, pixels);
+    // The seven passes: first column and row, and the steps between the pixels each one holds.
+    const unsigned startX[7] = {0, 4, 0, 2, 0, 1, 0}, startY[7] = {0, 0, 4, 0, 2, 0, 1};
+    const unsigned stepX[7] = {8, 8, 4, 4, 2, 2, 1}, stepY[7] = {8, 8, 8, 4, 4, 2, 2};
+    Bytes filtered;
+    for (int pass = 0; pass < 7; ++pass) {
+        if (startX[pass] >= width)
+            continue;  // a pass without columns has no rows either
+        for (unsigned y = startY[pass]; y < height; y += stepY[pass]) {
+            filtered.push_back(0);
+            for (unsigned x = startX[pass]; x < width; x += stepX[pass]) {
+                auto pixel = layout.pixelRows.begin() + (static_cast<std::size_t>(y) * width + x) * 4;
+                filtered.insert(filtered.end(), pixel, pixel + 4);
+            }
+        }
+    }
+    return Assemble(layout, 1, filtered);
+}
+
+Bytes MakeRgbaPng(unsigned width, unsigned height, const std::vector<unsigned>& pixels) {
+    return MakePng(RgbaLayout(width, height, pixels));
 }
 
 gui::Picture Decode(const Bytes& bytes, COLORREF back) {

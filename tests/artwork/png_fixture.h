@@ -1,5 +1,5 @@
 // Small PNG files built in memory for decoder tests: any colour type and depth, with optional
-// palette and transparency chunks, and helpers to read back a decoded picture's pixels.
+// palette and transparency chunks, interlaced or not, and helpers to read back a decoded picture's pixels.
 #pragma once
 
 #include <windows.h>
@@ -27,6 +27,10 @@ struct PngLayout {
 Bytes MakePng(const PngLayout& layout);
 // A PNG of 8-bit RGBA pixels given as 0xRRGGBBAA values, row by row.
 Bytes MakeRgbaPng(unsigned width, unsigned height, const std::vector<unsigned>& pixels);
+// The same pixels stored interlaced, in the seven passes of Adam7.
+Bytes MakeInterlacedRgbaPng(unsigned width, unsigned height, const std::vector<unsigned>& pixels);
+// One chunk as it stands in a file: length, type, data and checksum.
+Bytes Chunk(const char* type, const Bytes& data);
 
 gui::Picture Decode(const Bytes& bytes, COLORREF back);
 // The colour of one pixel of a decoded picture (its DIB section's bits).
