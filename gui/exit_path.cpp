@@ -7,6 +7,7 @@
 #include "gui/layer.h"
 #include "gui/runtime.h"
 #include "gui/window_classes.h"
+#include "host/dbcs.h"
 #include "host/text.h"
 
 namespace gui {
@@ -26,14 +27,13 @@ host::Text ExecutableDirectory() {
         if (length == 0)
             return host::Text();
         if (length < room) {
-            // Cut after the last backslash; the name has none only if something went wrong.
-            for (DWORD i = length; i > 0; --i) {
-                if (chars[i - 1] == '\\') {
-                    chars[i] = '\0';
-                    return path;
-                }
-            }
-            return host::Text();
+            // Cut after the last backslash that is a character of its own: in code page 936 the
+            // second byte of a Chinese character in the file name may be 0x5C too.
+            const char* slash = host::FindLastSingleByte(chars, "\\");
+            if (!slash)
+                return host::Text();
+            chars[slash - chars + 1] = '\0';
+            return path;
         }
     }
 }

@@ -66,17 +66,35 @@ TEST(WizardProcess, FirstPageIsCentredWhateverTheArgumentsAndAltF4EndsWithZero) 
 TEST(WizardProcess, CurrentDirectoryIsTheExecutablesDirectoryOnceThePageShows) {
     char windows[MAX_PATH] = {};
     GetWindowsDirectoryA(windows, MAX_PATH);
-    ChildProcess wizard;
-    ASSERT_TRUE(wizard.Start(BuiltExe(kWizard), "", windows));
-    HWND page = wizard.WaitForWindow("Brindlowen", 20000);
-    ASSERT_NE(page, nullptr);
-    const std::string exe = BuiltExe(kWizard);
-    const std::wstring expected = Wide(exe.substr(0, exe.find_last_of('\\') + 1));
-    const std::wstring actual = CurrentDirectoryOf(wizard.Handle());
-    EXPECT_EQ(CompareStringOrdinal(actual.c_str(), -1, expected.c_str(), -1, TRUE), CSTR_EQUAL)
-        << "cwd " << std::string(actual.begin(), actual.end());
-    PostAltF4(page);
-    EXPECT_EQ(wizard.WaitForExit(20000), 0u);
+    // A copy whose file name holds 淺 (0x9C 0x5C): its second byte is the byte of "\", so a scan
+    // for the last backslash that ignores double-byte characters would cut inside the name.
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string copyDir = std::string(temp) + "brindlowen-cwd\\";
+    CreateDirectoryA(copyDir.c_str(), nullptr);
+    const std::string copy = copyDir + "淺安装.exe";
+    ASSERT_TRUE(CopyFileA(BuiltExe(kWizard).c_str(), copy.c_str(), FALSE)) << GetLastError();
+
+    const std::string built = BuiltExe(kWizard);
+    const struct {
+        std::string exe;
+        std::string directory;
+    } cases[] = {{built, built.substr(0, built.find_last_of('\\') + 1)}, {copy, copyDir}};
+    for (const auto& c : cases) {
+        const std::string& exe = c.exe;
+        ChildProcess wizard;
+        ASSERT_TRUE(wizard.Start(exe, "", windows)) << exe;
+        HWND page = wizard.WaitForWindow("Brindlowen", 20000);
+        ASSERT_NE(page, nullptr) << exe;
+        const std::wstring expected = Wide(c.directory);
+        const std::wstring actual = CurrentDirectoryOf(wizard.Handle());
+        EXPECT_EQ(CompareStringOrdinal(actual.c_str(), -1, expected.c_str(), -1, TRUE), CSTR_EQUAL)
+            << exe << ": cwd " << std::string(actual.begin(), actual.end());
+        PostAltF4(page);
+        EXPECT_EQ(wizard.WaitForExit(20000), 0u) << exe;
+    }
+    DeleteFileA(copy.c_str());
+    RemoveDirectoryA(copyDir.c_str());
 }
 
 }  // namespace
