@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <new>
+#include <type_traits>
 #include <utility>
 
 namespace host {
@@ -69,8 +70,12 @@ private:
     void Adopt(T* items, std::size_t count) {
         items_ = items;
         count_ = items ? count : 0;
-        for (std::size_t i = 0; i < count_; ++i)
-            new (items_ + i) T();
+        // The block comes zero-filled, which is the value-initialised state of the plain types
+        // (picture rows, characters); only other types need constructing, element by element.
+        if constexpr (!std::is_trivially_default_constructible<T>::value) {
+            for (std::size_t i = 0; i < count_; ++i)
+                new (items_ + i) T();
+        }
     }
     void Clear() {
         for (std::size_t i = 0; i < count_; ++i)
