@@ -3,6 +3,7 @@
 
 #include <shlobj.h>
 
+#include "host/dbcs.h"
 #include "host/shell.h"
 
 namespace host {
@@ -40,7 +41,8 @@ Text GetSpecialFolder(int code) {
     if (!QueryFolder(code, path))
         return Text();
     int length = lstrlenA(path);
-    if (length > 0 && path[length - 1] != '\\') {
+    // A last byte 0x5C may be the second byte of a Chinese character ending the name (淺 is 9C 5C).
+    if (length > 0 && FindLastSingleByte(path, "\\") != path + length - 1) {
         // A path that leaves no room for the "\" and the terminator is refused.
         if (length + 2 > MAX_PATH)
             return Text();

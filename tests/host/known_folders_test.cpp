@@ -63,6 +63,35 @@ TEST(HostSpecialFolder, UnknownCodesGiveNull) {
         EXPECT_TRUE(host::GetSpecialFolder(code).IsNull()) << "code " << code;
 }
 
+// Runs `body` with the user's Desktop shell folder set to `folder`, then puts the setting back.
+template <typename Body>
+void WithDesktopFolder(const std::string& folder, Body body) {
+    const char* shellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+    HKEY key;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, shellFolders, 0, KEY_READ | KEY_WRITE, &key), ERROR_SUCCESS);
+    char oldDesktop[1024] = {};
+    DWORD oldType = 0, oldSize = sizeof(oldDesktop);
+    ASSERT_EQ(RegQueryValueExA(key, "Desktop", nullptr, &oldType, reinterpret_cast<BYTE*>(oldDesktop), &oldSize),
+              ERROR_SUCCESS);
+    RegSetValueExA(key, "Desktop", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+                   static_cast<DWORD>(folder.size() + 1));
+    body();
+    RegSetValueExA(key, "Desktop", 0, oldType, reinterpret_cast<BYTE*>(oldDesktop), oldSize);
+    RegCloseKey(key);
+}
+
+TEST(HostSpecialFolder, NameEndingInACharacterWhoseSecondByteIsABackslashGetsItsBackslash) {
+    hosttest::TempDir dir;
+    const std::string folder = dir.Path() + "\\桌面淺";  // 淺 is 0x9C 0x5C
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    WithDesktopFolder(folder, [&] {
+        host::Text desktop = host::GetSpecialFolder(3);
+        ASSERT_FALSE(desktop.IsNull());
+        EXPECT_EQ(std::string(desktop.Get()), folder + "\\");
+    });
+    RemoveDirectoryA(folder.c_str());
+}
+
 TEST(HostSpecialFolder, PathsThatLeaveNoRoomForTheBackslashAreRefused) {
     // The temporary directory follows TMP, and the desktop the user's shell-folder setting.
     hosttest::TempDir dir;
@@ -90,31 +119,22 @@ TEST(HostSpecialFolder, PathsThatLeaveNoRoomForTheBackslashAreRefused) {
     }
     SetEnvironmentVariableA("TMP", oldTmp);
 
-    const char* shellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
-    HKEY key;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, shellFolders, 0, KEY_READ | KEY_WRITE, &key), ERROR_SUCCESS);
-    char oldDesktop[1024] = {};
-    DWORD oldType = 0, oldSize = sizeof(oldDesktop);
-    ASSERT_EQ(RegQueryValueExA(key, "Desktop", nullptr, &oldType, reinterpret_cast<BYTE*>(oldDesktop), &oldSize),
-              ERROR_SUCCESS);
     for (const Case& c : cases) {
         if (c.length >= MAX_PATH)
             continue;  // such a directory cannot be made
         std::string folder = padded(c.length);
         ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << c.length;
-        RegSetValueExA(key, "Desktop", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
-                       static_cast<DWORD>(folder.size() + 1));
-        host::Text desktop = host::GetSpecialFolder(3);
-        if (c.refused) {
-            EXPECT_TRUE(desktop.IsNull()) << c.length;
-        } else {
-            ASSERT_FALSE(desktop.IsNull()) << c.length;
-            EXPECT_EQ(std::string(desktop.Get()), folder + "\\");
-        }
+        WithDesktopFolder(folder, [&] {
+            host::Text desktop = host::GetSpecialFolder(3);
+            if (c.refused) {
+                EXPECT_TRUE(desktop.IsNull()) << c.length;
+            } else {
+                ASSERT_FALSE(desktop.IsNull()) << c.length;
+                EXPECT_EQ(std::string(desktop.Get()), folder + "\\");
+            }
+        });
         RemoveDirectoryA(folder.c_str());
     }
-    RegSetValueExA(key, "Desktop", 0, oldType, reinterpret_cast<BYTE*>(oldDesktop), oldSize);
-    RegCloseKey(key);
 }
 
 }  // namespace
