@@ -18,7 +18,7 @@ int FailureList::Check(int ok, const char* item) {
 }
 
 host::Text FailureList::Message(const char* heading) const {
-    host::Text text = host::Text::Copy(heading ? heading : "");
+    host::Text text = host::Text::Copy(heading);
     for (std::size_t i = 0; i < items_.Size() && i < kShownItems; ++i)
         text = host::ConcatText(text.Str(), "\r\n", items_[i].Str());
     if (items_.Size() > kShownItems) {

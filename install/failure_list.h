@@ -14,7 +14,7 @@ public:
     // Records a copy of `item` when `ok` is 0 and passes `ok` on, so callers can write
     // `ok &= list.Check(...)`.
     int Check(int ok, const char* item);
-    void Add(const char* item) { items_.Append(host::Text::Copy(item ? item : "")); }
+    void Add(const char* item) { items_.Append(host::Text::Copy(item)); }
     void Add(host::Text item) { items_.Append(static_cast<host::Text&&>(item)); }
     bool Empty() const { return items_.Empty(); }
     std::size_t Size() const { return items_.Size(); }
