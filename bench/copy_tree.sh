@@ -32,26 +32,20 @@ timed_once() {  # whole process, in microseconds
 }
 xcopy_once() { timed_once xcopy /e /i /h /y 'C:\benchdir\src' 'C:\benchdir\xc'; }
 noop_once() { timed_once "$build/bench/bench_noop.exe"; }
-copytree_once >/dev/null; xcopy_once >/dev/null; noop_once >/dev/null  # warm up
-: > "$work/ct.txt"; : > "$work/xc.txt"; : > "$work/noop.txt"
-for i in $(seq 1 "$runs"); do
-  copytree_once >> "$work/ct.txt"
-  xcopy_once >> "$work/xc.txt"
-  noop_once >> "$work/noop.txt"
-done
+alternate "$runs" copytree_once xcopy_once noop_once
 # Both copies must be whole (the last xcopy target was removed by the no-op run's clean-up).
 xcopy_once >/dev/null
 diff -r "$base/src" "$base/xc" >/dev/null || { echo "xcopy's copy differs" >&2; exit 1; }
 copytree_once >/dev/null
 diff -r "$base/src" "$base/ct" >/dev/null || { echo "CopyTree's copy differs" >&2; exit 1; }
-ct=$(cut -d' ' -f1 "$work/ct.txt" | median); ticks=$(cut -d' ' -f2 "$work/ct.txt" | median)
-xc=$(median < "$work/xc.txt"); noop=$(median < "$work/noop.txt")
+ct=$(cut -d' ' -f1 "$work/copytree_once.txt" | median); ticks=$(cut -d' ' -f2 "$work/copytree_once.txt" | median)
+xc=$(median < "$work/xcopy_once.txt"); noop=$(median < "$work/noop_once.txt")
 xc_net=$(awk -v a="$xc" -v b="$noop" 'BEGIN { print a - b }')
 echo "$(cat "$work/tree.txt") in $files files, $dirs directories; runs: $runs alternated, $arch build"
-echo "CopyTree:        median $ct us   ($(cut -d' ' -f1 "$work/ct.txt" | tr '\n' ' ')us)"
-echo "  ticks of 时钟1 during the copy: median $ticks   ($(cut -d' ' -f2 "$work/ct.txt" | tr '\n' ' '))"
-echo "xcopy process:   median $xc us   ($(tr '\n' ' ' < "$work/xc.txt")us)"
-echo "no-op process:   median $noop us   ($(tr '\n' ' ' < "$work/noop.txt")us)"
+echo "CopyTree:        median $ct us   ($(cut -d' ' -f1 "$work/copytree_once.txt" | tr '\n' ' ')us)"
+echo "  ticks of 时钟1 during the copy: median $ticks   ($(cut -d' ' -f2 "$work/copytree_once.txt" | tr '\n' ' '))"
+echo "xcopy process:   median $xc us   ($(tr '\n' ' ' < "$work/xcopy_once.txt")us)"
+echo "no-op process:   median $noop us   ($(tr '\n' ' ' < "$work/noop_once.txt")us)"
 echo "xcopy - no-op:   $xc_net us"
 echo "tree copy ratio against xcopy's whole process: $(ratio "$ct" "$xc")"
 echo "tree copy ratio (CopyTree / (xcopy - process start), goal <= 1.30): $(ratio "$ct" "$xc_net")"

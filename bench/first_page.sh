@@ -7,14 +7,10 @@ gcc -O2 -o "$work/mapwait" "$bench_dir/mapwait.c" -lX11
 "${arch}-w64-mingw32-g++-posix" -O2 -static -mwindows -o "$work/bare.exe" "$bench_dir/bare_window.cpp"
 bench_start_wine
 cp "$build/app/BrindlowenSetup.exe" "$work/wizard.exe"
-# Warm up: the first start of each program loads Wine's DLLs from disk.
-"$work/mapwait" 480 240 "$WINE" "$work/bare.exe" >/dev/null
-"$work/mapwait" 480 240 "$WINE" "$work/wizard.exe" >/dev/null
-: > "$work/bare.txt"; : > "$work/wizard.txt"
-for i in $(seq 1 "$runs"); do
-  "$work/mapwait" 480 240 "$WINE" "$work/bare.exe" >> "$work/bare.txt"
-  "$work/mapwait" 480 240 "$WINE" "$work/wizard.exe" >> "$work/wizard.txt"
-done
+bare() { "$work/mapwait" 480 240 "$WINE" "$work/bare.exe"; }
+wizard() { "$work/mapwait" 480 240 "$WINE" "$work/wizard.exe"; }
+# The warm-up start of each program loads Wine's DLLs from disk.
+alternate "$runs" bare wizard
 bare=$(median < "$work/bare.txt"); wizard=$(median < "$work/wizard.txt")
 echo "runs: $runs alternated, $arch build, warm wineserver"
 echo "bare window: median $((${bare%.*} / 1000)) ms   ($(tr '\n' ' ' < "$work/bare.txt")us)"

@@ -16,5 +16,15 @@ bench_start_wine() {
   winenv_start
 }
 
+# alternate RUNS NAME... : each NAME (a function printing one figure) runs once to warm up, then
+# RUNS rounds run them in turn; round by round, NAME's figures go to $work/NAME.txt.
+alternate() {
+  local runs=$1 name i; shift
+  for name in "$@"; do "$name" >/dev/null; : > "$work/$name.txt"; done
+  for i in $(seq 1 "$runs"); do
+    for name in "$@"; do "$name" >> "$work/$name.txt"; done
+  done
+}
+
 median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }

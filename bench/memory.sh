@@ -46,20 +46,15 @@ bare_once() {
 
 APP_PAYLOAD=$(sed -n 's/^BRINDLOWEN_APP_PAYLOAD:[A-Z]*=//p' "$build/CMakeCache.txt")
 UNINST_PAYLOAD=$(sed -n 's/^BRINDLOWEN_UNINSTALLER_PAYLOAD:[A-Z]*=//p' "$build/CMakeCache.txt")
-wizard_once >/dev/null; bare_once >/dev/null  # warm up
-: > "$work/wizard.txt"; : > "$work/bare.txt"
-for i in $(seq 1 "$runs"); do
-  wizard_once >> "$work/wizard.txt"
-  bare_once >> "$work/bare.txt"
-done
-w=$(median < "$work/wizard.txt"); b=$(median < "$work/bare.txt")
+alternate "$runs" wizard_once bare_once
+w=$(median < "$work/wizard_once.txt"); b=$(median < "$work/bare_once.txt")
 own=$(awk -v a="$w" -v b="$b" 'BEGIN { print a - b }')
 image_kib() { echo $(($(printf '%d' "0x$(objdump -p "$1" | awk '$1 == "SizeOfImage" { print $2 }')") / 1024)); }
 image=$(image_kib "$wizard"); shipping_image=$(image_kib "$shipping/app/BrindlowenSetup.exe")
 goal=$((image + 4096))
 echo "runs: $runs alternated, $arch build; peaks are VmHWM of the Wine process in KiB"
-echo "wizard, typical run: median $w KiB   ($(tr '\n' ' ' < "$work/wizard.txt"))"
-echo "bare window:         median $b KiB   ($(tr '\n' ' ' < "$work/bare.txt"))"
+echo "wizard, typical run: median $w KiB   ($(tr '\n' ' ' < "$work/wizard_once.txt"))"
+echo "bare window:         median $b KiB   ($(tr '\n' ' ' < "$work/bare_once.txt"))"
 echo "wizard's own part:   $own KiB"
 echo "image (SizeOfImage): $image KiB $arch, $shipping_image KiB i686; goal: own part <= $goal KiB"
 echo "memory ratio (own part / (image + 4 MiB), goal <= 1.00): $(ratio "$own" "$goal")"

@@ -24,23 +24,17 @@ start_once() {
   t0=$(date +%s%N); /bin/true; /bin/true; t1=$(date +%s%N)
   echo $(((t1 - t0) / 1000))
 }
-write_once >/dev/null; cp_once >/dev/null; start_once >/dev/null  # warm up
-: > "$work/write.txt"; : > "$work/cp.txt"; : > "$work/start.txt"
-for i in $(seq 1 "$runs"); do
-  write_once >> "$work/write.txt"
-  cp_once >> "$work/cp.txt"
-  start_once >> "$work/start.txt"
-done
+alternate "$runs" write_once cp_once start_once
 # Both ways must leave the two whole files.
 same() { cmp -s "$app" "$dir/Brindlowen.exe" && cmp -s "$uninst" "$dir/uninst.exe"; }
 write_once >/dev/null; same || { echo "WriteFileBytes left other files" >&2; exit 1; }
 cp_once >/dev/null; same || { echo "cp left other files" >&2; exit 1; }
-w=$(median < "$work/write.txt"); c=$(median < "$work/cp.txt"); st=$(median < "$work/start.txt")
+w=$(median < "$work/write_once.txt"); c=$(median < "$work/cp_once.txt"); st=$(median < "$work/start_once.txt")
 c_net=$(awk -v a="$c" -v b="$st" 'BEGIN { print a - b }')
 echo "payloads: $(stat -c %s "$app") + $(stat -c %s "$uninst") bytes; runs: $runs alternated, $arch build"
-echo "WriteFileBytes x2: median $w us   ($(tr '\n' ' ' < "$work/write.txt")us)"
-echo "cp x2:             median $c us   ($(tr '\n' ' ' < "$work/cp.txt")us)"
-echo "2 x /bin/true:     median $st us   ($(tr '\n' ' ' < "$work/start.txt")us)"
+echo "WriteFileBytes x2: median $w us   ($(tr '\n' ' ' < "$work/write_once.txt")us)"
+echo "cp x2:             median $c us   ($(tr '\n' ' ' < "$work/cp_once.txt")us)"
+echo "2 x /bin/true:     median $st us   ($(tr '\n' ' ' < "$work/start_once.txt")us)"
 echo "cp x2 - 2 starts:  $c_net us"
 echo "ratio against cp without its process starts: $(ratio "$w" "$c_net")"
 echo "payload write ratio (WriteFileBytes / cp, goal <= 1.20): $(ratio "$w" "$c")"
