@@ -8,6 +8,7 @@
 #include "gui/runtime.h"
 #include "gui/window_classes.h"
 #include "host/dbcs.h"
+#include "host/shell_library.h"
 #include "host/text.h"
 
 namespace gui {
@@ -63,6 +64,7 @@ void RunExitPath(int code) {
         g_oleInitialized = false;
         OleUninitialize();
     }
+    host::ReleaseShellLibrary();
     ExitProcess(static_cast<UINT>(code));
 }
 

@@ -5,6 +5,7 @@
 
 #include "host/memory.h"
 #include "host/shell.h"
+#include "host/shell_library.h"
 
 namespace host {
 
@@ -65,23 +66,27 @@ Text BrowseForFolder(const char* title, int includeFiles) {
     HWND active = GetActiveWindow();
     info.hwndOwner = active && IsWindow(active) ? active : nullptr;
 
+    using BrowseFn = LPITEMIDLIST(WINAPI*)(LPBROWSEINFOA);
+    using PathFromItemFn = BOOL(WINAPI*)(LPCITEMIDLIST, LPSTR);
+    const auto browse = ShellFunction<BrowseFn>("SHBrowseForFolderA");
+    const auto pathFromItem = ShellFunction<PathFromItemFn>("SHGetPathFromIDListA");
+    if (!browse || !pathFromItem)
+        return Text();
+
     LPITEMIDLIST item;
     {
         ProgramWindowsDisabled modal;
-        item = SHBrowseForFolderA(&info);
+        item = browse(&info);
     }
     if (!item)
         return Text();
 
     Text result;
     char path[MAX_PATH] = {};
-    if (SHGetPathFromIDListA(item, path) && path[0])
+    if (pathFromItem(item, path) && path[0])
         result = Text::Copy(path);
-    IMalloc* allocator = nullptr;
-    if (SUCCEEDED(SHGetMalloc(&allocator))) {
-        allocator->Free(item);
-        allocator->Release();
-    }
+    // The shell allocates item lists with the COM task allocator.
+    CoTaskMemFree(item);
     return result;
 }
 

@@ -5,6 +5,7 @@
 
 #include "host/dbcs.h"
 #include "host/shell.h"
+#include "host/shell_library.h"
 
 namespace host {
 
@@ -14,8 +15,11 @@ namespace {
 bool QueryFolder(int code, char* buffer) {
     static const int kShellFolders[] = {CSIDL_PERSONAL,  CSIDL_FAVORITES, CSIDL_DESKTOPDIRECTORY, CSIDL_FONTS,
                                         CSIDL_STARTMENU, CSIDL_PROGRAMS,  CSIDL_STARTUP,          CSIDL_APPDATA};
-    if (code >= 1 && code <= 8)
-        return SHGetSpecialFolderPathA(nullptr, buffer, kShellFolders[code - 1], FALSE) != 0;
+    if (code >= 1 && code <= 8) {
+        using SpecialFolderPathFn = BOOL(WINAPI*)(HWND, LPSTR, int, BOOL);
+        const auto folderPath = ShellFunction<SpecialFolderPathFn>("SHGetSpecialFolderPathA");
+        return folderPath && folderPath(nullptr, buffer, kShellFolders[code - 1], FALSE) != 0;
+    }
     // These return the length, or the size needed when the buffer is too small.
     UINT length;
     switch (code) {
