@@ -30,39 +30,27 @@ void StopOnWarning(j_common_ptr decoder, int level) {
 
 void PrintNothing(j_common_ptr) {}
 
-bool ReadImage(jpeg_decompress_struct& decoder,
-               unsigned maxSide,
-               DecodedPixels& pixels,
-               host::Array<unsigned char>& row) {
+bool ReadImage(jpeg_decompress_struct& decoder, unsigned maxSide, PixelTarget& target) {
     if (jpeg_read_header(&decoder, TRUE) != JPEG_HEADER_OK)
         return false;
     if (decoder.image_width == 0 || decoder.image_height == 0 || decoder.image_width > maxSide ||
         decoder.image_height > maxSide)
         return false;
-    decoder.out_color_space = JCS_RGB;
+    // Red, green, blue and an alpha byte of 255, straight into the target's rows.
+    decoder.out_color_space = JCS_EXT_RGBA;
     if (!jpeg_start_decompress(&decoder))
         return false;
-    if (decoder.output_components != 3)
+    if (decoder.output_components != 4)
         return false;
 
     const unsigned width = decoder.output_width, height = decoder.output_height;
-    pixels.width = width;
-    pixels.height = height;
-    if (!host::Array<unsigned char>::TryMake(static_cast<std::size_t>(width) * height * 4, pixels.rgba) ||
-        !host::Array<unsigned char>::TryMake(static_cast<std::size_t>(width) * 3, row))
+    unsigned char* const pixels = target.Rows(width, height);
+    if (!pixels)
         return false;
     while (decoder.output_scanline < height) {
-        const unsigned y = decoder.output_scanline;
-        JSAMPROW rows[1] = {row.Data()};
+        JSAMPROW rows[1] = {pixels + static_cast<std::size_t>(decoder.output_scanline) * width * 4};
         if (jpeg_read_scanlines(&decoder, rows, 1) != 1)
             return false;
-        unsigned char* target = pixels.rgba.Data() + static_cast<std::size_t>(y) * width * 4;
-        for (unsigned x = 0; x < width; ++x) {
-            target[x * 4 + 0] = row[x * 3 + 0];
-            target[x * 4 + 1] = row[x * 3 + 1];
-            target[x * 4 + 2] = row[x * 3 + 2];
-            target[x * 4 + 3] = 255;
-        }
     }
     jpeg_finish_decompress(&decoder);
     return true;
@@ -70,7 +58,7 @@ bool ReadImage(jpeg_decompress_struct& decoder,
 
 }  // namespace
 
-bool DecodeJpeg(const unsigned char* bytes, std::size_t size, unsigned maxSide, DecodedPixels& pixels) {
+bool DecodeJpeg(const unsigned char* bytes, std::size_t size, unsigned maxSide, PixelTarget& target) {
     if (size > 0xFFFFFFFFu)
         return false;  // jpeg_mem_src takes an unsigned long (32 bits on Windows)
     jpeg_decompress_struct decoder = {};
@@ -79,12 +67,11 @@ bool DecodeJpeg(const unsigned char* bytes, std::size_t size, unsigned maxSide, 
     trap.manager.error_exit = StopOnError;
     trap.manager.emit_message = StopOnWarning;
     trap.manager.output_message = PrintNothing;
-    host::Array<unsigned char> row;
     bool ok = false;
     if (setjmp(trap.jump) == 0) {
         jpeg_create_decompress(&decoder);
         jpeg_mem_src(&decoder, const_cast<unsigned char*>(bytes), static_cast<unsigned long>(size));
-        ok = ReadImage(decoder, maxSide, pixels, row);
+        ok = ReadImage(decoder, maxSide, target);
     }
     jpeg_destroy_decompress(&decoder);
     return ok;

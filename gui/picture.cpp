@@ -31,62 +31,93 @@ unsigned char Blend(unsigned char value, unsigned char back, double share) {
     return static_cast<unsigned char>(mixed);
 }
 
-Picture ToBitmap(const DecodedPixels& pixels, COLORREF back) {
-    Picture picture;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = static_cast<LONG>(pixels.width);
-    info.bmiHeader.biHeight = -static_cast<LONG>(pixels.height);  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap || !bits) {
-        if (bitmap)
-            DeleteObject(bitmap);
+// The decoders' target: a 32-bit top-down DIB section of the picture's size, created when the
+// decoder asks for it. It is deleted again unless Take hands it on.
+class DibTarget final : public PixelTarget {
+public:
+    DibTarget() = default;
+    DibTarget(const DibTarget&) = delete;
+    DibTarget& operator=(const DibTarget&) = delete;
+    ~DibTarget() {
+        if (bitmap_)
+            DeleteObject(bitmap_);
+    }
+
+    unsigned char* Rows(unsigned width, unsigned height) override {
+        if (bitmap_ || width == 0 || height == 0)
+            return nullptr;
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = static_cast<LONG>(width);
+        info.bmiHeader.biHeight = -static_cast<LONG>(height);  // top-down rows
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        if (!bitmap_ || !bits) {
+            if (bitmap_)
+                DeleteObject(bitmap_);
+            bitmap_ = nullptr;
+            return nullptr;
+        }
+        bits_ = static_cast<unsigned char*>(bits);
+        width_ = width;
+        height_ = height;
+        return bits_;
+    }
+
+    // Turns the decoded red, green, blue, alpha into the DIB's blue, green, red and a zero byte,
+    // in place, blending pixels that are not fully opaque over `back`; then hands the bitmap on.
+    Picture Take(COLORREF back) {
+        Picture picture;
+        if (!bitmap_)
+            return picture;
+        const unsigned char backRed = GetRValue(back), backGreen = GetGValue(back), backBlue = GetBValue(back);
+        const std::size_t count = static_cast<std::size_t>(width_) * height_;
+        unsigned char* pixel = bits_;
+        for (std::size_t i = 0; i < count; ++i, pixel += 4) {
+            unsigned char red = pixel[0], green = pixel[1], blue = pixel[2];
+            const unsigned char alpha = pixel[3];
+            if (alpha != 255) {
+                const double share = alpha / 255.0;
+                red = Blend(red, backRed, share);
+                green = Blend(green, backGreen, share);
+                blue = Blend(blue, backBlue, share);
+            }
+            pixel[0] = blue;
+            pixel[1] = green;
+            pixel[2] = red;
+            pixel[3] = 0;
+        }
+        GdiFlush();
+        picture.bitmap = bitmap_;
+        picture.width = static_cast<int>(width_);
+        picture.height = static_cast<int>(height_);
+        bitmap_ = nullptr;
         return picture;
     }
-    const unsigned char backRed = GetRValue(back), backGreen = GetGValue(back), backBlue = GetBValue(back);
-    const std::size_t count = static_cast<std::size_t>(pixels.width) * pixels.height;
-    const unsigned char* source = pixels.rgba.Data();
-    unsigned char* target = static_cast<unsigned char*>(bits);
-    for (std::size_t i = 0; i < count; ++i, source += 4, target += 4) {
-        unsigned char red = source[0], green = source[1], blue = source[2];
-        const unsigned char alpha = source[3];
-        if (alpha != 255) {
-            const double share = alpha / 255.0;
-            red = Blend(red, backRed, share);
-            green = Blend(green, backGreen, share);
-            blue = Blend(blue, backBlue, share);
-        }
-        target[0] = blue;
-        target[1] = green;
-        target[2] = red;
-        target[3] = 0;
-    }
-    GdiFlush();
-    picture.bitmap = bitmap;
-    picture.width = static_cast<int>(pixels.width);
-    picture.height = static_cast<int>(pixels.height);
-    return picture;
-}
+
+private:
+    HBITMAP bitmap_ = nullptr;
+    unsigned char* bits_ = nullptr;
+    unsigned width_ = 0;
+    unsigned height_ = 0;
+};
 
 }  // namespace
 
 Picture DecodePicture(const unsigned char* bytes, std::size_t size, COLORREF back) {
     if (!bytes)
         return Picture();
-    DecodedPixels pixels;
+    DibTarget target;
     bool decoded = false;
     if (LooksLikePng(bytes, size)) {
-        decoded = DecodePng(bytes, size, kMaxSide, pixels);
+        decoded = DecodePng(bytes, size, kMaxSide, target);
     } else if (LooksLikeJpeg(bytes, size)) {
-        decoded = DecodeJpeg(bytes, size, kMaxSide, pixels);
+        decoded = DecodeJpeg(bytes, size, kMaxSide, target);
     }
-    if (!decoded || pixels.width == 0 || pixels.height == 0)
-        return Picture();
-    return ToBitmap(pixels, back);
+    return decoded ? target.Take(back) : Picture();
 }
 
 void FreePicture(Picture& picture) {

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "gui/picture_decode.h"
+#include "host/memory.h"
 
 namespace gui {
 
@@ -34,7 +35,7 @@ void StopOnWarning(png_structp png, png_const_charp) {
     png_longjmp(png, 1);
 }
 
-bool ReadImage(png_structp png, png_infop info, unsigned maxSide, DecodedPixels& pixels, host::Array<png_bytep>& rows) {
+bool ReadImage(png_structp png, png_infop info, unsigned maxSide, PixelTarget& target, host::Array<png_bytep>& rows) {
     png_read_info(png, info);
     png_uint_32 width = 0, height = 0;
     int depth = 0, colourType = 0;
@@ -54,13 +55,11 @@ bool ReadImage(png_structp png, png_infop info, unsigned maxSide, DecodedPixels&
     if (png_get_rowbytes(png, info) != static_cast<png_size_t>(width) * 4)
         return false;
 
-    pixels.width = width;
-    pixels.height = height;
-    if (!host::Array<unsigned char>::TryMake(static_cast<std::size_t>(width) * height * 4, pixels.rgba) ||
-        !host::Array<png_bytep>::TryMake(height, rows))
+    unsigned char* const pixels = target.Rows(width, height);
+    if (!pixels || !host::Array<png_bytep>::TryMake(height, rows))
         return false;
     for (png_uint_32 y = 0; y < height; ++y)
-        rows[y] = pixels.rgba.Data() + static_cast<std::size_t>(y) * width * 4;
+        rows[y] = pixels + static_cast<std::size_t>(y) * width * 4;
     png_read_image(png, rows.Data());
     // Reads the chunks after the image up to IEND, so a file cut short there fails too.
     png_read_end(png, nullptr);
@@ -69,7 +68,7 @@ bool ReadImage(png_structp png, png_infop info, unsigned maxSide, DecodedPixels&
 
 }  // namespace
 
-bool DecodePng(const unsigned char* bytes, std::size_t size, unsigned maxSide, DecodedPixels& pixels) {
+bool DecodePng(const unsigned char* bytes, std::size_t size, unsigned maxSide, PixelTarget& target) {
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, StopOnError, StopOnWarning);
     if (!png)
         return false;
@@ -84,7 +83,7 @@ bool DecodePng(const unsigned char* bytes, std::size_t size, unsigned maxSide, D
     png_set_user_limits(png, maxSide, maxSide);
     png_set_read_fn(png, &reader, ReadFromMemory);
     if (setjmp(png_jmpbuf(png)) == 0)
-        ok = ReadImage(png, info, maxSide, pixels, rows);
+        ok = ReadImage(png, info, maxSide, target, rows);
     png_destroy_read_struct(&png, &info, nullptr);
     return ok;
 }
