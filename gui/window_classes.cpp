@@ -180,9 +180,12 @@ LRESULT CALLBACK TimerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-// The program's own icon (its first icon group) for the pages' task-bar buttons.
-BOOL CALLBACK TakeFirstIcon(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR param) {
-    *reinterpret_cast<HICON*>(param) = LoadIconW(GetModuleHandleW(nullptr), name);
+// The program's own icon (its first icon group) for the pages' task-bar buttons, at the size of
+// its one image. Asking for the system's icon sizes instead would scale it twice at start (to the
+// large and, for the class, the small icon size), which the system does when it draws it anyway.
+BOOL CALLBACK TakeFirstIcon(HMODULE module, LPCWSTR, LPWSTR name, LONG_PTR param) {
+    *reinterpret_cast<HICON*>(param) =
+        static_cast<HICON>(LoadImageW(module, name, IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR | LR_SHARED));
     return FALSE;
 }
 
@@ -202,6 +205,7 @@ bool Register(const wchar_t* name, WNDPROC proc, UINT style, HBRUSH background, 
     wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     wc.hbrBackground = background;
     wc.hIcon = icon;
+    wc.hIconSm = icon;
     wc.lpszClassName = name;
     return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }

@@ -59,12 +59,21 @@ check_link() {
   e2e_check "desktop link description (got '$description')" [ "$description" = "看美文，就选Brindlo！" ]
 }
 
+# The page offers the window manager the program's own icon for its task-bar button: the
+# icon's one 64 x 64 image (without an icon, Wine would offer its default 32 x 32 one).
+has_program_icon() {
+  local id
+  id=$(e2e_wait_for Brindlowen 5) || return 1
+  xprop -id "$id" _NET_WM_ICON | grep -q 'Icon (64 x 64)'
+}
+
 winepath_of() { "$WINE" winepath -w "$1" 2>/dev/null | tr -d '\r'; }
 
 # ---- scenarios ------------------------------------------------------------------------------------
 
 scenario_typical_run() {
   e2e_launch "$WIZARD" || return
+  e2e_check "the page shows the program icon on its task-bar button" has_program_icon
   to_progress
   click "$FINISH"
   e2e_wait_exit 60
