@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "host/system_library.h"
+
 namespace app {
 
 void RestrictDllSearchToSystem32() {
@@ -19,12 +21,7 @@ void RestrictDllSearchToSystem32() {
     // A theme library may delay-load msimg32.dll by bare name through the classic search order,
     // program folder first, when it first draws a themed control (Wine's uxtheme does). Loaded
     // now by its full System32 path, that later load finds it already in memory.
-    wchar_t path[MAX_PATH];
-    const UINT length = GetSystemDirectoryW(path, MAX_PATH);
-    if (length > 0 && length < MAX_PATH - 16) {
-        lstrcatW(path, L"\\msimg32.dll");
-        LoadLibraryExW(path, nullptr, 0);
-    }
+    host::LoadSystemLibrary(L"msimg32.dll");
 }
 
 }  // namespace app
