@@ -34,4 +34,13 @@ host::Text WizardText(const wchar_t* utf16) {
     return text;
 }
 
+host::WideText WindowText(HWND hwnd) {
+    const int length = GetWindowTextLengthW(hwnd);
+    if (length <= 0)
+        return host::WideText();
+    host::WideText text(static_cast<std::size_t>(length));
+    GetWindowTextW(hwnd, text.MutableChars(), length + 1);
+    return text;
+}
+
 }  // namespace gui

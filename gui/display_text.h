@@ -2,6 +2,8 @@
 // displayed text goes through, so Chinese texts show correctly whatever the system code page.
 #pragma once
 
+#include <windows.h>
+
 #include "host/text.h"
 
 namespace gui {
@@ -10,5 +12,7 @@ namespace gui {
 host::WideText DisplayText(const char* cp936);
 // UTF-16 as a new code page 936 Text; null when empty.
 host::Text WizardText(const wchar_t* utf16);
+// A window's text as UTF-16; empty when it has none.
+host::WideText WindowText(HWND hwnd);
 
 }  // namespace gui

@@ -199,12 +199,7 @@ host::Text ReadProperty(Page page, const char* control, TextProperty) {
     const Target t = Resolve(page, control, true);
     if (!t.hwnd)
         return host::Text();
-    const int length = GetWindowTextLengthW(t.hwnd);
-    if (length <= 0)
-        return host::Text();
-    host::WideText text(static_cast<std::size_t>(length));
-    GetWindowTextW(t.hwnd, text.MutableChars(), length + 1);
-    return WizardText(text.Str());
+    return WizardText(WindowText(t.hwnd).Str());
 }
 
 void WriteProperty(Page page, const char* control, TextProperty, const char* value) {

@@ -2,6 +2,7 @@
 // timer, which the layer draws itself.
 #include "gui/window_classes.h"
 
+#include "gui/display_text.h"
 #include "gui/fonts.h"
 #include "gui/open_pages.h"
 #include "host/text.h"
@@ -31,15 +32,6 @@ void PaintPageBackground(HDC dc, const OpenPage& page, POINT offset, const RECT&
     FillRect(dc, &area, page.backBrush ? page.backBrush : GetSysColorBrush(COLOR_BTNFACE));
     const RECT pageRect = {-offset.x, -offset.y, page.def->width - offset.x, page.def->height - offset.y};
     DrawPicture(dc, page.background, pageRect, page.def->backgroundMode);
-}
-
-host::WideText WindowText(HWND hwnd) {
-    const int length = GetWindowTextLengthW(hwnd);
-    if (length <= 0)
-        return host::WideText();
-    host::WideText text(static_cast<std::size_t>(length));
-    GetWindowTextW(hwnd, text.MutableChars(), length + 1);
-    return text;
 }
 
 // One line, left-aligned, vertically centred, in the control's text colour and font.
