@@ -92,6 +92,16 @@ TEST(HostSpecialFolder, NameEndingInACharacterWhoseSecondByteIsABackslashGetsIts
     RemoveDirectoryA(folder.c_str());
 }
 
+// A refused folder is null; any other is the folder with its trailing "\".
+void ExpectFolderOrRefusal(const host::Text& got, const std::string& folder, bool refused, size_t length) {
+    if (refused) {
+        EXPECT_TRUE(got.IsNull()) << length;
+    } else {
+        ASSERT_FALSE(got.IsNull()) << length;
+        EXPECT_EQ(std::string(got.Get()), folder + "\\");
+    }
+}
+
 TEST(HostSpecialFolder, PathsThatLeaveNoRoomForTheBackslashAreRefused) {
     // The temporary directory follows TMP, and the desktop the user's shell-folder setting.
     hosttest::TempDir dir;
@@ -109,13 +119,7 @@ TEST(HostSpecialFolder, PathsThatLeaveNoRoomForTheBackslashAreRefused) {
     for (const Case& c : cases) {
         std::string folder = padded(c.length);
         SetEnvironmentVariableA("TMP", folder.c_str());
-        host::Text temp = host::GetSpecialFolder(11);
-        if (c.refused) {
-            EXPECT_TRUE(temp.IsNull()) << c.length;
-        } else {
-            ASSERT_FALSE(temp.IsNull()) << c.length;
-            EXPECT_EQ(std::string(temp.Get()), folder + "\\");
-        }
+        ExpectFolderOrRefusal(host::GetSpecialFolder(11), folder, c.refused, c.length);
     }
     SetEnvironmentVariableA("TMP", oldTmp);
 
@@ -125,13 +129,7 @@ TEST(HostSpecialFolder, PathsThatLeaveNoRoomForTheBackslashAreRefused) {
         std::string folder = padded(c.length);
         ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << c.length;
         WithDesktopFolder(folder, [&] {
-            host::Text desktop = host::GetSpecialFolder(3);
-            if (c.refused) {
-                EXPECT_TRUE(desktop.IsNull()) << c.length;
-            } else {
-                ASSERT_FALSE(desktop.IsNull()) << c.length;
-                EXPECT_EQ(std::string(desktop.Get()), folder + "\\");
-            }
+            ExpectFolderOrRefusal(host::GetSpecialFolder(3), folder, c.refused, c.length);
         });
         RemoveDirectoryA(folder.c_str());
     }

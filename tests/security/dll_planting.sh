@@ -36,8 +36,9 @@ done
 # folder whatever the program asked for. Seen in the traces of this run (WINEDEBUG=+module): Wine's
 # user32.dll imports version.dll (Windows' user32 does not). Wine binds it while the wizard's own
 # imports are bound, before any code of the wizard runs, searching the wizard's folder first; a
-# planted copy without the real exports then breaks user32 itself. It is not the wizard's doing and does not happen with Wine's default DLL order (builtin first),
-# only when the user forces "name=n". It is checked to still hold for this Wine (so the exception
+# planted copy without the real exports then breaks user32 itself. It is not the wizard's doing
+# and does not happen with Wine's default DLL order (builtin first), only when the user forces
+# "name=n". It is checked to still hold for this Wine (so the exception
 # does not outlive the reason) and left out of the planting; the rest checks what the wizard controls.
 # (Wine's uxtheme.dll also delay-loads msimg32.dll by bare name, with the program's folder first,
 # when it first draws a themed control; the wizard loads msimg32.dll from System32 at the start, so
